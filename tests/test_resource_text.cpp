@@ -1,0 +1,177 @@
+#include "host/qares.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <memory>
+
+namespace {
+
+struct Parsed {
+    std::unique_ptr<QARes> root;
+    QString error;
+};
+
+Parsed parse(const char* text)
+{
+    Parsed parsed;
+    parsed.error = "untouched";
+    parsed.root.reset(readResourceText(QByteArray(text), "conf.qares", &parsed.error));
+    return parsed;
+}
+
+TEST(ResourceText, ReadsEveryValueKind)
+{
+    Parsed p = parse(R"(
+        tcf {
+            name = "Default"
+            id_length = -12
+            mask = 0x1F
+            control_flow = NESTED
+            shown = true
+            hidden = false
+            color = rgb(0, 128, 255)
+            naming = ("L%1.%2", LOOP_ID, 7)
+        }
+    )");
+    ASSERT_NE(p.root, nullptr) << p.error.toStdString();
+    EXPECT_TRUE(p.error.isEmpty());
+    QARes* first = p.root->toResGroup()->firstChild();
+    EXPECT_EQ(first->search("name")->toResString()->value(), QString("Default"));
+    EXPECT_EQ(first->search("id_length")->toResInt()->value(), -12);
+    EXPECT_EQ(first->search("mask")->toResInt()->value(), 31);
+    EXPECT_STREQ(first->search("control_flow")->toResIdentifier()->value(), "NESTED");
+    EXPECT_TRUE(first->search("shown")->toResBoolean()->value());
+    EXPECT_FALSE(first->search("hidden")->toResBoolean()->value());
+    EXPECT_EQ(first->search("color")->toResRGB()->value(), RGBValue(0, 128, 255));
+    QAResList* naming = first->search("naming")->toResList();
+    ASSERT_NE(naming, nullptr);
+    QARes* e = naming->firstElement();
+    EXPECT_EQ(e->tag(), nullptr);
+    EXPECT_EQ(e->toResString()->value(), QString("L%1.%2"));
+    EXPECT_STREQ(e->next()->toResIdentifier()->value(), "LOOP_ID");
+    EXPECT_EQ(e->next()->next()->toResInt()->value(), 7);
+    EXPECT_EQ(e->next()->next()->next(), nullptr);
+}
+
+TEST(ResourceText, NestsGroupsAndListsAndChainsTopLevelResources)
+{
+    Parsed p = parse("a { b { c = 1 } l = ((1, 2), { x = \"y\" }, ()) } a = 2 other = rgb(1,2,3)");
+    ASSERT_NE(p.root, nullptr) << p.error.toStdString();
+    EXPECT_EQ(p.root->search("a.b.c")->toResInt()->value(), 1);
+    QAResList* l = p.root->search("a.l")->toResList();
+    ASSERT_NE(l, nullptr);
+    QAResList* inner = l->firstElement()->toResList();
+    ASSERT_NE(inner, nullptr);
+    EXPECT_EQ(inner->firstElement()->next()->toResInt()->value(), 2);
+    QAResGroup* group = l->firstElement()->next()->toResGroup();
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->tag(), nullptr);
+    EXPECT_EQ(group->firstChild()->toResString()->value(), QString("y"));
+    EXPECT_EQ(l->firstElement()->next()->next()->toResList()->firstElement(), nullptr);
+    ASSERT_NE(p.root->next(), nullptr);
+    EXPECT_EQ(p.root->next()->toResInt()->value(), 2);
+    EXPECT_TRUE(p.root->next()->next()->isTag("other"));
+}
+
+TEST(ResourceText, EscapesCommentsAndUtf8InStrings)
+{
+    Parsed p = parse("s = \"a\\\"b\\\\c\\nd\\te # not a comment\"  # comment\nu = \"größe\"\n");
+    ASSERT_NE(p.root, nullptr) << p.error.toStdString();
+    EXPECT_EQ(p.root->toResString()->value(), QString("a\"b\\c\nd\te # not a comment"));
+    EXPECT_EQ(p.root->next()->toResString()->value(), QString::fromUtf8("größe"));
+}
+
+TEST(ResourceText, RecordsFileLineAndColumnOfEveryNode)
+{
+    Parsed p = parse("# header\ntcf {\n    name = \"x\"\n  l = ( 1,\n  A)\n}\n");
+    ASSERT_NE(p.root, nullptr) << p.error.toStdString();
+    EXPECT_EQ(p.root->srcFileName(), QString("conf.qares"));
+    EXPECT_EQ(p.root->srcLine(), 2);
+    EXPECT_EQ(p.root->srcColumn(), 1);
+    QARes* name = p.root->search("tcf.name");
+    EXPECT_EQ(name->srcLine(), 3);
+    EXPECT_EQ(name->srcColumn(), 5);
+    QARes* first = p.root->search("tcf.l")->toResList()->firstElement();
+    EXPECT_EQ(first->srcLine(), 4);
+    EXPECT_EQ(first->srcColumn(), 9);
+    EXPECT_EQ(first->next()->srcLine(), 5);
+    EXPECT_EQ(first->next()->srcColumn(), 3);
+}
+
+TEST(ResourceText, EmptyTextGivesNullWithoutError)
+{
+    for (const char* text : {"", "   \n\t", "# only a comment"}) {
+        Parsed p = parse(text);
+        EXPECT_EQ(p.root, nullptr);
+        EXPECT_TRUE(p.error.isEmpty()) << text;
+    }
+}
+
+TEST(ResourceText, SyntaxErrorsGiveNullAndTheirPosition)
+{
+    struct Case {
+        const char* text;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"a = ", "conf.qares:1:5: expected a value, found end of text"},
+        {"a { b = 1", "conf.qares:1:10: expected '}', found end of text"},
+        {"}", "conf.qares:1:1: expected a tag, found '}'"},
+        {"a 1", "conf.qares:1:3: expected '=' or '{' after the tag, found '1'"},
+        {"a = \"open\nb = 1", "conf.qares:1:5: unterminated string"},
+        {"a = \"x\\q\"", "conf.qares:1:7: unknown escape sequence \\'q' in string"},
+        {"a = (1 2)", "conf.qares:1:8: expected ',' or ')' in the list, found '2'"},
+        {"a = (1,)", "conf.qares:1:8: expected a value, found ')'"},
+        {"a = 2147483648", "conf.qares:1:5: integer out of range"},
+        {"a = 12ab", "conf.qares:1:7: invalid character 'a' in integer"},
+        {"a = -", "conf.qares:1:6: expected digits, found end of text"},
+        {"a = rgb(1, 2)", "conf.qares:1:13: expected ',' between colour components, found ')'"},
+        {"a = rgb(1, 256, 3)", "conf.qares:1:12: colour component 256 is not within 0..255"},
+        {"\n  a = @", "conf.qares:2:7: expected a value, found '@'"},
+        {"a = \x01", "conf.qares:1:5: expected a value, found byte 0x01"},
+    };
+    for (const Case& c : cases) {
+        Parsed p = parse(c.text);
+        EXPECT_EQ(p.root, nullptr) << c.text;
+        EXPECT_EQ(p.error.toStdString(), c.error) << c.text;
+    }
+}
+
+TEST(ResourceText, ExtremeValuesAndNestingLimit)
+{
+    Parsed p = parse("a = -2147483648 b = 2147483647 c = rgb");
+    ASSERT_NE(p.root, nullptr) << p.error.toStdString();
+    EXPECT_EQ(p.root->toResInt()->value(), -2147483647 - 1);
+    EXPECT_EQ(p.root->next()->toResInt()->value(), 2147483647);
+    EXPECT_STREQ(p.root->next()->next()->toResIdentifier()->value(), "rgb");
+
+    QByteArray deep = "a = " + QByteArray(256, '(') + QByteArray(256, ')');
+    Parsed ok = parse(deep.constData());
+    EXPECT_NE(ok.root, nullptr) << ok.error.toStdString();
+    QByteArray tooDeep = "a = " + QByteArray(100000, '(');
+    Parsed rejected = parse(tooDeep.constData());
+    EXPECT_EQ(rejected.root, nullptr);
+    EXPECT_TRUE(rejected.error.endsWith("nesting deeper than 256 levels")) << rejected.error.toStdString();
+}
+
+TEST(ResourceText, ReadsFilesAndReportsOnesThatCannotBeOpened)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.qares");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("x = 1\n");
+    file.close();
+    QString error;
+    std::unique_ptr<QARes> root(readResourceFile(path, &error));
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->srcFileName(), path);
+    EXPECT_EQ(root->srcLine(), 1);
+
+    std::unique_ptr<QARes> missing(readResourceFile(dir.filePath("none.qares"), &error));
+    EXPECT_EQ(missing, nullptr);
+    EXPECT_TRUE(error.startsWith(dir.filePath("none.qares") + ": cannot open: ")) << error.toStdString();
+}
+
+}  // namespace
