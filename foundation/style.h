@@ -12,9 +12,11 @@
 
 class Style {
 public:
-    enum Font { NORMAL = 0, BOLD = 1, ITALIC = 2, UNDERLINE = 4 };
-    enum Line { SOLID_LINE, DOT_LINE, DASH_LINE, DASH_DOT_LINE, DASH_DOT_DOT_LINE };
-    enum Arrow { PLAIN_ARROW, OPEN_ARROW, HALF_ARROW };
+    // Fixed underlying types: values outside the tables (which have no text)
+    // are still valid values of the enumerations.
+    enum Font : int { NORMAL = 0, BOLD = 1, ITALIC = 2, UNDERLINE = 4 };
+    enum Line : int { SOLID_LINE, DOT_LINE, DASH_LINE, DASH_DOT_LINE, DASH_DOT_DOT_LINE };
+    enum Arrow : int { PLAIN_ARROW, OPEN_ARROW, HALF_ARROW };
 
     QString name_;
     int id_;
