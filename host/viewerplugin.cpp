@@ -1,0 +1,8 @@
+#include "host/viewerplugin.h"
+
+QAStViewerPlugin::~QAStViewerPlugin() = default;
+
+QString QAStViewerPlugin::pluginCopyRight()
+{
+    return QString();
+}

@@ -1,0 +1,69 @@
+// The stack-size viewer: a workbench plug-in that turns stack-size result
+// files (*.tsf with *.tzf) into an HTML report by running the workbench's
+// merge script, opens existing reports (*.tzf.html) in the desktop's browser
+// and exports the current report.
+//
+// The library exports two entry points (extern "C"):
+//   qt_ucm_query_verification_data()  the build record (QUcmBuildRecord)
+//   ucm_instantiate()                 a new QAStSTKSZPlugin's interface
+//
+// The icon path, the current report and the studio interface are shared by
+// every plug-in object of the library.
+#pragma once
+
+#include "host/viewerplugin.h"
+
+#include <QProcess>
+
+class QAStSTKSZPlugin : public QAStViewerPlugin {
+    Q_OBJECT
+
+public:
+    QAStSTKSZPlugin();
+
+    QString name() const override;
+    QString description() const override;
+    QString author() const override;
+    QString version() const override;
+    void initialize(QUnknownInterface* host, QARes* resources) override;
+    QStringList accept() override;
+    QStringList filters() override;
+    QWidget* create(QStringList& files, QWidget* parent, const char* name) override;
+    QWidget* create(QStringList& files, bool interactive, QWidget* parent, const char* name) override;
+    void exportHTML(const QString& directory, const QString& baseName,
+                    QAIProgressMonitor* progress, QAILogMonitor* log) override;
+    QWidget* openedWindow(const QString& file) override;
+    void connectAccepted(QObject* receiver, const char* member) override;
+    void connectRejected(QObject* receiver, const char* member) override;
+    QWidget* preferenceSettings() override;
+    QString pluginName(int kind) override;
+    QString pluginIcon() override;
+    QString pluginDescription() override;
+    QString pluginCompanyName() override;
+    QString pluginCompanyIcon() override;
+    QString pluginCompanyDescription() override;
+    QString pluginVersion() override;
+    QDate pluginCreation() override;
+    QList<QToolBar*> toolbars() override;
+
+    // Runs the merge script over `scriptFiles` and waits for it to end.
+    // False when there is no studio interface or the script cannot start.
+    bool executeScript(QStringList& scriptFiles, bool interactive);
+    // Opens `file` with the desktop's opener, without waiting for it.
+    void executeBrowser(const QString& file);
+
+    // The newest process launched (script or opener) until it has ended.
+    QProcess* process;
+
+public slots:
+    // Pass every complete line waiting on standard output (error) to the
+    // output window.
+    virtual void readUpdate();
+    virtual void readStderrUpdate();
+    // Passes on what remains on both channels and disposes of the process.
+    virtual void eofUpdate();
+
+private:
+    QProcess* launch(const QStringList& command);
+    QProcess* signallingProcess() const;
+};
