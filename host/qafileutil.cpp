@@ -8,7 +8,7 @@
 bool QAFileUtil::copyFile(const QString& source, const QString& destination)
 {
     QFile input(source);
-    if (!input.open(QIODevice::ReadOnly))
+    if (source.isEmpty() || !input.open(QIODevice::ReadOnly))
         return false;
     QSaveFile output(destination);
     if (!output.open(QIODevice::WriteOnly))
