@@ -28,7 +28,8 @@ const Kind<QAResString> stringKind{&QARes::toResString, QT_TRANSLATE_NOOP("Resou
 const Kind<QAResInt> integerKind{&QARes::toResInt, QT_TRANSLATE_NOOP("Resource Type", "an integer")};
 const Kind<QAResBoolean> booleanKind{&QARes::toResBoolean, QT_TRANSLATE_NOOP("Resource Type", "a boolean")};
 const Kind<QAResRGB> rgbKind{&QARes::toResRGB, QT_TRANSLATE_NOOP("Resource Type", "a rgb value")};
-const Kind<QAResIdentifier> identifierKind{&QARes::toResIdentifier, QT_TRANSLATE_NOOP("Resource Type", "an identifier")};
+const Kind<QAResIdentifier> identifierKind{&QARes::toResIdentifier,
+                                           QT_TRANSLATE_NOOP("Resource Type", "an identifier")};
 
 const char* const definedString = QT_TRANSLATE_NOOP("Resource Type", "a defined string");
 const char* const definedInteger = QT_TRANSLATE_NOOP("Resource Type", "a defined integer");
@@ -250,9 +251,8 @@ struct DefaultSlot {
 };
 
 const DefaultSlot instanceSlots[] = {
-    {"title", TCF::INSTANCE_TITLE},   {"activated", TCF::INSTANCE_ACTIVATED}, {"desactivated", TCF::INSTANCE_DESACTIVATED},
-    {"delete", TCF::INSTANCE_DELETE}, {"note", TCF::INSTANCE_NOTE},
-};
+    {"title", TCF::INSTANCE_TITLE}, {"activated", TCF::INSTANCE_ACTIVATED},
+    {"desactivated", TCF::INSTANCE_DESACTIVATED}, {"delete", TCF::INSTANCE_DELETE}, {"note", TCF::INSTANCE_NOTE}};
 const DefaultSlot messageSlots[] = {
     {"body", TCF::MESSAGE_BODY}, {"return", TCF::MESSAGE_RETURN}, {"note", TCF::MESSAGE_NOTE}};
 const DefaultSlot topSlots[] = {

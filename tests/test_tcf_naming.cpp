@@ -42,7 +42,8 @@ private:
 TEST(TCFNaming, ReadsFormatAndOperands)
 {
     ReportRecorder recorder;
-    std::unique_ptr<Naming> naming = readNaming("(\"%2-%1\", STATIC_NAME, \"-\", D_OCCURENCE, LOOP_ID, LOOP_REPEAT, LOOP_NUMBER)");
+    std::unique_ptr<Naming> naming =
+        readNaming("(\"%2-%1\", STATIC_NAME, \"-\", D_OCCURENCE, LOOP_ID, LOOP_REPEAT, LOOP_NUMBER)");
     ASSERT_NE(naming, nullptr);
     EXPECT_EQ(naming->format, "%2-%1");
     const NamingOp::NamingType expected[] = {NamingOp::LITERAL,     NamingOp::STATIC_NAME, NamingOp::LITERAL,

@@ -70,7 +70,8 @@ inline void expectOneError(const ReportRecorder& recorder, const std::string& me
 inline std::unique_ptr<QARes> parseResources(const std::string& text)
 {
     QString error;
-    std::unique_ptr<QARes> root(readResourceText(QByteArray::fromStdString(text), QStringLiteral("test.qares"), &error));
+    std::unique_ptr<QARes> root(
+        readResourceText(QByteArray::fromStdString(text), QStringLiteral("test.qares"), &error));
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
     return root;
 }

@@ -14,7 +14,9 @@ std::ostream& operator<<(std::ostream& out, const QString& text)
 QString quoted(const QString& text)
 {
     QString escaped = text;
-    escaped.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\"")).replace(u'\n', QLatin1String("\\n"));
+    escaped.replace(u'\\', QLatin1String("\\\\"));
+    escaped.replace(u'"', QLatin1String("\\\""));
+    escaped.replace(u'\n', QLatin1String("\\n"));
     return u'"' + escaped + u'"';
 }
 
@@ -75,7 +77,8 @@ QString namingText(const Naming& naming)
 {
     QStringList operands;
     forEach(naming.ops, [&operands](const NamingOp& op) {
-        operands << (op.type == NamingOp::LITERAL ? quoted(op.text) : QString::fromLatin1(known(NamingOp::strType(op.type))));
+        const bool literal = op.type == NamingOp::LITERAL;
+        operands << (literal ? quoted(op.text) : QString::fromLatin1(known(NamingOp::strType(op.type))));
     });
     return u'(' + operands.join(QLatin1String(", ")) + u')';
 }
