@@ -58,6 +58,7 @@ public:
 // A temporary directory for scripts and the files they write.
 class ScriptDirectory {
 public:
+    QString root() const { return dir_.path(); }
     QString path(const QString& name) const { return dir_.filePath(name); }
     // Writes an executable file `name` with `text`; returns its path.
     QString writeScript(const QString& name, const QByteArray& text) const;

@@ -40,7 +40,7 @@ TEST_F(Opener, RunsWithoutBeingWaitedForAndItsOutputArrives)
 {
     scripts.writeScript(QStringLiteral("xdg-open"),
                         recordingOpener + "echo \"opening $1\"\necho 'no handler' >&2\nprintf last\n");
-    qputenv("PATH", (scripts.path(QString()) + QLatin1Char(':')).toLocal8Bit() + path);
+    qputenv("PATH", (scripts.root() + QLatin1Char(':')).toLocal8Bit() + path);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
 
     plugin.executeBrowser(QStringLiteral("my report.tzf.html"));
@@ -57,7 +57,7 @@ TEST_F(Opener, RunsWithoutBeingWaitedForAndItsOutputArrives)
 TEST_F(Opener, StartsWithoutAStudioButShowsNothing)
 {
     scripts.writeScript(QStringLiteral("xdg-open"), recordingOpener + "echo opening\n");
-    qputenv("PATH", (scripts.path(QString()) + QLatin1Char(':')).toLocal8Bit() + path);
+    qputenv("PATH", (scripts.root() + QLatin1Char(':')).toLocal8Bit() + path);
     plugin.initialize(nullptr, nullptr);
 
     plugin.executeBrowser(QStringLiteral("r.tzf.html"));
@@ -68,7 +68,7 @@ TEST_F(Opener, StartsWithoutAStudioButShowsNothing)
 
 TEST_F(Opener, ThatCannotStartShowsOneCriticalBox)
 {
-    qputenv("PATH", scripts.path(QString()).toLocal8Bit()); // no xdg-open there
+    qputenv("PATH", scripts.root().toLocal8Bit()); // no xdg-open there
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QStringList boxes;
     QTimer closer;
@@ -93,7 +93,7 @@ class Export : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QDir::setCurrent(scripts.path(QString()));
+        QDir::setCurrent(scripts.root());
         studio.command = QStringList{scripts.writeScript(QStringLiteral("interp"), recordingInterpreter)};
         plugin.initialize(&studio, nullptr);
     }

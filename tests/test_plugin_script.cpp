@@ -19,8 +19,8 @@ protected:
         studio.command = QStringList{scripts.writeScript(QStringLiteral("interp"), recordingInterpreter), QStringLiteral("-w")};
         studio.scripts = QStringLiteral("/opt/tool/bin");
         scripts.writeScript(QStringLiteral("xdg-open"), recordingOpener);
-        qputenv("PATH", (scripts.path(QString()) + QLatin1Char(':')).toLocal8Bit() + path);
-        QDir::setCurrent(scripts.path(QString()));
+        qputenv("PATH", (scripts.root() + QLatin1Char(':')).toLocal8Bit() + path);
+        QDir::setCurrent(scripts.root());
         plugin.initialize(&studio, nullptr);
     }
     void TearDown() override
@@ -214,7 +214,7 @@ protected:
     void SetUp() override
     {
         studio.command = QStringList{QStringLiteral("perl")};
-        studio.scripts = scripts.path(QString());
+        studio.scripts = scripts.root();
         plugin.initialize(&studio, nullptr);
     }
     void TearDown() override { plugin.initialize(nullptr, nullptr); }
