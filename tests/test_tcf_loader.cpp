@@ -191,6 +191,11 @@ struct Fault {
     int column;
 };
 
+void PrintTo(const Fault& fault, std::ostream* out)
+{
+    *out << fault.name;
+}
+
 std::string faultName(const ::testing::TestParamInfo<Fault>& info)
 {
     return info.param.name;
