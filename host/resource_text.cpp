@@ -288,7 +288,9 @@ QARes* Parser::parseString(const char* tag)
         const char c = peek();
         if (c == '"') {
             advance();
-            return new QAResString(tag, QString::fromUtf8(bytes));
+            // "" is an empty string, not a missing one.
+            const QString value = bytes.isEmpty() ? QString(QLatin1String("")) : QString::fromUtf8(bytes);
+            return new QAResString(tag, value);
         }
         if (c == '\\') {
             if (!readEscape(&bytes))

@@ -80,6 +80,11 @@ TEST(ResourceText, EscapesCommentsAndUtf8InStrings)
     ASSERT_NE(p.root, nullptr) << p.error.toStdString();
     EXPECT_EQ(p.root->toResString()->value(), QString("a\"b\\c\nd\te # not a comment"));
     EXPECT_EQ(p.root->next()->toResString()->value(), QString::fromUtf8("größe"));
+
+    Parsed empty = parse("e = \"\"");
+    ASSERT_NE(empty.root, nullptr);
+    EXPECT_TRUE(empty.root->toResString()->value().isEmpty());
+    EXPECT_FALSE(empty.root->toResString()->value().isNull()) << "an empty string is set, not missing";
 }
 
 TEST(ResourceText, RecordsFileLineAndColumnOfEveryNode)
