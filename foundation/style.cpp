@@ -1,51 +1,19 @@
 #include "foundation/style.h"
 
-#include <cstring>
+#include "foundation/enum_text.h"
 
 namespace {
 
-template <class E>
-struct EnumText {
-    const char* text;
-    E value;
-};
-
 // Tables in the order texts are tried when parsing.
-const EnumText<Style::Font> fontTexts[] = {
+const EnumText fontTexts[] = {
     {"BOLD", Style::BOLD}, {"ITALIC", Style::ITALIC}, {"NORMAL", Style::NORMAL}, {"UNDERLINE", Style::UNDERLINE}};
-const EnumText<Style::Line> lineTexts[] = {{"SOLID_LINE", Style::SOLID_LINE},
-                                           {"DOT_LINE", Style::DOT_LINE},
-                                           {"DASH_LINE", Style::DASH_LINE},
-                                           {"DASH_DOT_LINE", Style::DASH_DOT_LINE},
-                                           {"DASH_DOT_DOT_LINE", Style::DASH_DOT_DOT_LINE}};
-const EnumText<Style::Arrow> arrowTexts[] = {
+const EnumText lineTexts[] = {{"SOLID_LINE", Style::SOLID_LINE},
+                              {"DOT_LINE", Style::DOT_LINE},
+                              {"DASH_LINE", Style::DASH_LINE},
+                              {"DASH_DOT_LINE", Style::DASH_DOT_LINE},
+                              {"DASH_DOT_DOT_LINE", Style::DASH_DOT_DOT_LINE}};
+const EnumText arrowTexts[] = {
     {"PLAIN_ARROW", Style::PLAIN_ARROW}, {"OPEN_ARROW", Style::OPEN_ARROW}, {"HALF_ARROW", Style::HALF_ARROW}};
-
-template <class E, size_t N>
-const char* textOf(const EnumText<E> (&table)[N], E value)
-{
-    for (const EnumText<E>& entry : table)
-        if (entry.value == value)
-            return entry.text;
-    return nullptr;
-}
-
-template <class E, size_t N>
-E valueOf(const EnumText<E> (&table)[N], const char* text, bool* ok)
-{
-    if (text) {
-        for (const EnumText<E>& entry : table) {
-            if (std::strcmp(entry.text, text) == 0) {
-                if (ok)
-                    *ok = true;
-                return entry.value;
-            }
-        }
-    }
-    if (ok)
-        *ok = false;
-    return E(0);
-}
 
 // Links `nodes` as siblings in order and returns the first.
 QARes* chain(std::initializer_list<QARes*> nodes)
@@ -86,13 +54,13 @@ void Style::setFontSize(int size) { fontSize_ = size; }
 void Style::setFontName(const QString& name) { fontName_ = name; }
 void Style::composeFontStyle(Style::Font font) { fontStyle_ |= font; }
 
-const char* Style::strFont(Font font) { return textOf(fontTexts, font); }
-const char* Style::strLine(Line line) { return textOf(lineTexts, line); }
-const char* Style::strArrow(Arrow arrow) { return textOf(arrowTexts, arrow); }
+const char* Style::strFont(Font font) { return enumToText(fontTexts, font); }
+const char* Style::strLine(Line line) { return enumToText(lineTexts, line); }
+const char* Style::strArrow(Arrow arrow) { return enumToText(arrowTexts, arrow); }
 
-Style::Font Style::toFont(const char* text, bool* ok) { return valueOf(fontTexts, text, ok); }
-Style::Line Style::toLine(const char* text, bool* ok) { return valueOf(lineTexts, text, ok); }
-Style::Arrow Style::toArrow(const char* text, bool* ok) { return valueOf(arrowTexts, text, ok); }
+Style::Font Style::toFont(const char* text, bool* ok) { return Font(enumFromText(fontTexts, text, ok)); }
+Style::Line Style::toLine(const char* text, bool* ok) { return Line(enumFromText(lineTexts, text, ok)); }
+Style::Arrow Style::toArrow(const char* text, bool* ok) { return Arrow(enumFromText(arrowTexts, text, ok)); }
 
 QAResGroup* Style::toResource(const char* tag) const
 {

@@ -1,6 +1,6 @@
 // Naming formats: reading them from resource lists and producing instance
 // and loop names from them.
-#include "tcf/enum_text.h"
+#include "foundation/enum_text.h"
 #include "tcf/load_messages.h"
 #include "tcf/tcf.h"
 

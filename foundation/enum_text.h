@@ -1,5 +1,5 @@
 // Tables between enumerated values and their identifier texts, shared by the
-// configuration's text conversions.
+// text conversions of styles and configurations.
 #pragma once
 
 #include <cstring>
