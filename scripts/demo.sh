@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The main job on the bundled examples: builds the project (installing what is
+# missing), runs the stack-size viewer plug-in through stacksize-host on
+# examples/stacksize/ (report in out/demo/), then summarizes the example
+# trace configurations in examples/config/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+"$root/scripts/build.sh" "$build"
+
+echo "== stack-size report =="
+"$root/scripts/demo-stacksize.sh" "$build" "$root/out/demo"
+echo
+echo "== trace configurations =="
+"$root/scripts/demo-config.sh" "$build"
