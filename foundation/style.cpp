@@ -15,18 +15,6 @@ const EnumText lineTexts[] = {{"SOLID_LINE", Style::SOLID_LINE},
 const EnumText arrowTexts[] = {
     {"PLAIN_ARROW", Style::PLAIN_ARROW}, {"OPEN_ARROW", Style::OPEN_ARROW}, {"HALF_ARROW", Style::HALF_ARROW}};
 
-// Links `nodes` as siblings in order and returns the first.
-QARes* chain(std::initializer_list<QARes*> nodes)
-{
-    QARes* previous = nullptr;
-    for (QARes* node : nodes) {
-        if (previous)
-            previous->setNext(node);
-        previous = node;
-    }
-    return *nodes.begin();
-}
-
 }  // namespace
 
 Style::Style(const QString& name, int id)
@@ -71,15 +59,15 @@ QAResGroup* Style::toResource(const char* tag) const
     if (!emphasis->firstElement())
         emphasis->append(new QAResIdentifier(nullptr, strFont(NORMAL)));
 
-    QARes* text = new QAResGroup("text", chain({new QAResRGB("color", textColor_),
+    QARes* text = new QAResGroup("text", chainSiblings({new QAResRGB("color", textColor_),
                                                 new QAResString("font", fontName_),
                                                 new QAResInt("size", fontSize_), emphasis}));
     QARes* background = new QAResGroup("background", new QAResRGB("color", backColor_));
-    QARes* line = new QAResGroup("line", chain({new QAResRGB("color", lineColor_),
+    QARes* line = new QAResGroup("line", chainSiblings({new QAResRGB("color", lineColor_),
                                                 new QAResIdentifier("style", strLine(lineStyle_)),
                                                 new QAResIdentifier("arrow", strArrow(arrowStyle_))}));
     return new QAResGroup(tag ? tag : "style",
-                          chain({new QAResString("name", name_), new QAResInt("id", id_), text, background, line}));
+                          chainSiblings({new QAResString("name", name_), new QAResInt("id", id_), text, background, line}));
 }
 
 void Style::fromResource(QARes* resource, bool withName)

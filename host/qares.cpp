@@ -109,3 +109,14 @@ bool QAResList::isListOf(QARes::Type type) const
             return false;
     return true;
 }
+
+QARes* chainSiblings(std::initializer_list<QARes*> nodes)
+{
+    QARes* previous = nullptr;
+    for (QARes* node : nodes) {
+        if (previous)
+            previous->setNext(node);
+        previous = node;
+    }
+    return nodes.size() ? *nodes.begin() : nullptr;
+}

@@ -26,6 +26,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <initializer_list>
 #include <ostream>
 
 class RGBValue {
@@ -176,6 +177,9 @@ public:
 private:
     RGBValue value_;
 };
+
+// Links `nodes` as siblings in the given order; returns the first.
+QARes* chainSiblings(std::initializer_list<QARes*> nodes);
 
 // Parse the resource text format.  On success the first top-level resource
 // is returned (the others are its siblings) and the caller owns the chain.

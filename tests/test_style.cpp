@@ -9,17 +9,6 @@
 
 namespace {
 
-QARes* chain(std::initializer_list<QARes*> nodes)
-{
-    QARes* previous = nullptr;
-    for (QARes* node : nodes) {
-        if (previous)
-            previous->setNext(node);
-        previous = node;
-    }
-    return *nodes.begin();
-}
-
 std::string print(const Style& style)
 {
     std::ostringstream out;
@@ -182,12 +171,12 @@ TEST(Style, ResourceRoundTripGoesThroughTheVirtualSetters)
 TEST(Style, FromResourceSkipsWrongKindsAndLooksOnlyAtTheFirstBackgroundChild)
 {
     std::unique_ptr<QAResGroup> group(new QAResGroup(
-        "style", chain({new QAResInt("name", 3), new QAResString("id", "5"),
-                        new QAResGroup("background", chain({new QAResInt("width", 1),
+        "style", chainSiblings({new QAResInt("name", 3), new QAResString("id", "5"),
+                        new QAResGroup("background", chainSiblings({new QAResInt("width", 1),
                                                             new QAResRGB("color", RGBValue(1, 1, 1))})),
-                        new QAResGroup("text", chain({new QAResIdentifier("style", "BOLD"),
+                        new QAResGroup("text", chainSiblings({new QAResIdentifier("style", "BOLD"),
                                                       new QAResString("size", "big"),
-                                                      new QAResList("style", chain({new QAResIdentifier(nullptr, "ITALIC"),
+                                                      new QAResList("style", chainSiblings({new QAResIdentifier(nullptr, "ITALIC"),
                                                                                     new QAResInt(nullptr, 4)}))})),
                         new QAResString("line", "DOT_LINE"), new QAResInt("unknown", 1)})));
     CountingStyle s("S", 2);
