@@ -47,7 +47,7 @@ public:
     QString scriptsDirectory() override { return scripts; }
     QStringList scriptCommand() override { return command; }
 
-    QStringList keys;                   // the studio holds `node` under the key "node"
+    QStringList keys; // the studio holds `node` under the key "node"
     FakeNodeInterface* node = nullptr;
     RecordingOutput output;
     QString images = QStringLiteral("/images");

@@ -38,31 +38,31 @@ protected:
 
 TEST_F(Opener, RunsWithoutBeingWaitedForAndItsOutputArrives)
 {
-    scripts.writeScript(QStringLiteral("xdg-open"),
+    scripts.writeScript("xdg-open",
                         recordingOpener + "echo \"opening $1\"\necho 'no handler' >&2\nprintf last\n");
     qputenv("PATH", (scripts.root() + QLatin1Char(':')).toLocal8Bit() + path);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
 
-    plugin.executeBrowser(QStringLiteral("my report.tzf.html"));
+    plugin.executeBrowser("my report.tzf.html");
     EXPECT_NE(plugin.process, nullptr) << "the opener is still to be reaped";
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     ASSERT_TRUE(waitUntil([this] { return plugin.process == nullptr; }));
 
-    EXPECT_EQ(scripts.lines(QStringLiteral("opened")), QStringList{QStringLiteral("my report.tzf.html")});
-    EXPECT_EQ(studio.output.output, (QStringList{QStringLiteral("xdg-open my report.tzf.html"),
-                                                 QStringLiteral("opening my report.tzf.html"), QStringLiteral("last")}));
-    EXPECT_EQ(studio.output.errors, QStringList{QStringLiteral("no handler")});
+    EXPECT_EQ(scripts.lines("opened"), QStringList{"my report.tzf.html"});
+    EXPECT_EQ(studio.output.output,
+              (QStringList{"xdg-open my report.tzf.html", "opening my report.tzf.html", "last"}));
+    EXPECT_EQ(studio.output.errors, QStringList{"no handler"});
 }
 
 TEST_F(Opener, StartsWithoutAStudioButShowsNothing)
 {
-    scripts.writeScript(QStringLiteral("xdg-open"), recordingOpener + "echo opening\n");
+    scripts.writeScript("xdg-open", recordingOpener + "echo opening\n");
     qputenv("PATH", (scripts.root() + QLatin1Char(':')).toLocal8Bit() + path);
     plugin.initialize(nullptr, nullptr);
 
-    plugin.executeBrowser(QStringLiteral("r.tzf.html"));
+    plugin.executeBrowser("r.tzf.html");
     ASSERT_TRUE(waitUntil([this] { return plugin.process == nullptr; }));
-    EXPECT_EQ(scripts.lines(QStringLiteral("opened")), QStringList{QStringLiteral("r.tzf.html")});
+    EXPECT_EQ(scripts.lines("opened"), QStringList{"r.tzf.html"});
     EXPECT_TRUE(studio.output.output.isEmpty());
 }
 
@@ -80,13 +80,13 @@ TEST_F(Opener, ThatCannotStartShowsOneCriticalBox)
     });
     closer.start(20);
 
-    plugin.executeBrowser(QStringLiteral("r.tzf.html"));
+    plugin.executeBrowser("r.tzf.html");
     closer.stop();
-    EXPECT_EQ(boxes, QStringList{QStringLiteral("Help Module Error|xdg-open r.tzf.html\nUnable to run command")});
+    EXPECT_EQ(boxes, QStringList{"Help Module Error|xdg-open r.tzf.html\nUnable to run command"});
     EXPECT_EQ(plugin.process, nullptr);
     EXPECT_TRUE(plugin.findChildren<QProcess*>().isEmpty());
     EXPECT_NE(QGuiApplication::overrideCursor(), nullptr) << "the cursor is restored only after a start";
-    EXPECT_EQ(studio.output.output, QStringList{QStringLiteral("xdg-open r.tzf.html")});
+    EXPECT_EQ(studio.output.output, QStringList{"xdg-open r.tzf.html"});
 }
 
 class Export : public ::testing::Test {
@@ -94,7 +94,7 @@ protected:
     void SetUp() override
     {
         QDir::setCurrent(scripts.root());
-        studio.command = QStringList{scripts.writeScript(QStringLiteral("interp"), recordingInterpreter)};
+        studio.command = QStringList{scripts.writeScript("interp", recordingInterpreter)};
         plugin.initialize(&studio, nullptr);
     }
     void TearDown() override
@@ -124,43 +124,43 @@ protected:
 
 TEST_F(Export, DestinationIsDirectorySeparatorBaseNameAndHtml)
 {
-    EXPECT_EQ(exportTo(QStringLiteral("/tmp/out"), QStringLiteral("r")), "/tmp/out/r.html");
-    EXPECT_EQ(exportTo(QStringLiteral("/tmp/out"), QStringLiteral("r.html")), "/tmp/out/r.html.html");
-    EXPECT_EQ(exportTo(QStringLiteral("/tmp/out/"), QStringLiteral("r")), "/tmp/out//r.html");
+    EXPECT_EQ(exportTo("/tmp/out", "r"), "/tmp/out/r.html");
+    EXPECT_EQ(exportTo("/tmp/out", "r.html"), "/tmp/out/r.html.html");
+    EXPECT_EQ(exportTo("/tmp/out/", "r"), "/tmp/out//r.html");
 }
 
 TEST_F(Export, CopiesTheReportOfTheLastCreate)
 {
-    const QString out = scripts.path(QStringLiteral("out"));
+    const QString out = scripts.path("out");
     QDir().mkdir(out);
-    open({QStringLiteral("a.tsf"), QStringLiteral("b.tzf")});
-    ASSERT_TRUE(QFile::exists(QStringLiteral("indexWSSreport.html")));
-    exportTo(out, QStringLiteral("copy"));
-    EXPECT_EQ(contents(out + QStringLiteral("/copy.html")), contents(QStringLiteral("indexWSSreport.html")));
+    open({"a.tsf", "b.tzf"});
+    ASSERT_TRUE(QFile::exists("indexWSSreport.html"));
+    exportTo(out, "copy");
+    EXPECT_EQ(contents(out + "/copy.html"), contents("indexWSSreport.html"));
 
-    const QString given = scripts.path(QStringLiteral("given.tzf.html"));
-    scripts.writeScript(QStringLiteral("given.tzf.html"), "<p>given</p>");
+    const QString given = scripts.path("given.tzf.html");
+    scripts.writeScript("given.tzf.html", "<p>given</p>");
     open({given});
-    exportTo(out, QStringLiteral("copy"));
-    EXPECT_EQ(contents(out + QStringLiteral("/copy.html")), "<p>given</p>");
+    exportTo(out, "copy");
+    EXPECT_EQ(contents(out + "/copy.html"), "<p>given</p>");
 
-    open({QStringLiteral("notes.txt")}); // no report any more
-    exportTo(out, QStringLiteral("none"));
-    EXPECT_FALSE(QFile::exists(out + QStringLiteral("/none.html")));
+    open({"notes.txt"}); // no report any more
+    exportTo(out, "none");
+    EXPECT_FALSE(QFile::exists(out + "/none.html"));
 }
 
 TEST(QAFileUtil, CopyReplacesTheDestinationOnlyWhenItSucceeds)
 {
     ScriptDirectory files;
-    const QString source = files.writeScript(QStringLiteral("source"), "new");
-    const QString destination = files.writeScript(QStringLiteral("destination"), "old content");
+    const QString source = files.writeScript("source", "new");
+    const QString destination = files.writeScript("destination", "old content");
 
-    EXPECT_FALSE(QAFileUtil::copyFile(files.path(QStringLiteral("missing")), destination));
+    EXPECT_FALSE(QAFileUtil::copyFile(files.path("missing"), destination));
     EXPECT_EQ(contents(destination), "old content");
-    EXPECT_FALSE(QAFileUtil::copyFile(source, files.path(QStringLiteral("no/such/dir/file"))));
+    EXPECT_FALSE(QAFileUtil::copyFile(source, files.path("no/such/dir/file")));
     EXPECT_TRUE(QAFileUtil::copyFile(source, destination));
     EXPECT_EQ(contents(destination), "new");
-    EXPECT_TRUE(QAFileUtil::copyFile(source, files.path(QStringLiteral("./source"))));
+    EXPECT_TRUE(QAFileUtil::copyFile(source, files.path("./source")));
     EXPECT_EQ(contents(source), "new") << "a copy onto itself keeps the file";
 }
 

@@ -17,7 +17,7 @@ struct HostRun {
 };
 
 HostRun host(const QStringList& arguments, const QString& directory = QDir::tempPath(),
-         const QByteArray& path = qgetenv("PATH"))
+             const QByteArray& path = qgetenv("PATH"))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -36,18 +36,19 @@ HostRun host(const QStringList& arguments, const QString& directory = QDir::temp
 QStringList mergeArguments(const QStringList& options)
 {
     return QStringList{"--plugin", SSV_PLUGIN_LIBRARY, "--scripts-dir", examples} + options
-           + QStringList{examples + "app.tsf", examples + "drivers.tsf", examples + "app.tzf"};
+        + QStringList{examples + "app.tsf", examples + "drivers.tsf", examples + "app.tzf"};
 }
 
 TEST(StackSizeHost, MergesTheExampleDataAndExportsTheReport)
 {
     ScriptDirectory out;
     const HostRun run = host(mergeArguments({"--node", "demo", "--config", "qxz_maxstacksize=512", "--config",
-                                         "qxz_securestacksize=256", "--export", out.root(), "r"}),
-                         out.root());
+                                             "qxz_securestacksize=256", "--export", out.root(), "r"}),
+                             out.root());
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains("-report=\"indexWSSreport.html\" -max=512 -security=256\n"));
-    EXPECT_TRUE(run.out.contains("wrote indexWSSreport.html: 3 entry points, 1 above the security limit, 1 above the maximum"));
+    EXPECT_TRUE(run.out.contains(
+        "wrote indexWSSreport.html: 3 entry points, 1 above the security limit, 1 above the maximum"));
     EXPECT_TRUE(run.err.contains("unknown function memcpy")) << "no external sizes given";
     EXPECT_FALSE(run.out.contains("entry main:")) << "-silent";
     QFile report(out.path("indexWSSreport.html"));
@@ -61,7 +62,8 @@ TEST(StackSizeHost, MergesTheExampleDataAndExportsTheReport)
 TEST(StackSizeHost, InteractiveRunNamesTheReportAfterTheNode)
 {
     ScriptDirectory out;
-    const HostRun run = host(mergeArguments({"--interactive", "--node", "demo", "--export", out.root(), "r"}), out.root());
+    const HostRun run =
+        host(mergeArguments({"--interactive", "--node", "demo", "--export", out.root(), "r"}), out.root());
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(QFile::exists(out.path("demo.WSSreport.html")));
     EXPECT_TRUE(run.out.endsWith(out.path("r.html") + "\n"));
@@ -72,11 +74,12 @@ TEST(StackSizeHost, WithoutADisplayAFailedOpenerBoxGoesToStandardError)
 {
     ScriptDirectory noOpener;
     const HostRun run = host({"--plugin", SSV_PLUGIN_LIBRARY, "--interactive", examples + "../../README.md",
-                          noOpener.writeScript("r.tzf.html", "<p>report</p>")},
-                         noOpener.root(), noOpener.root().toLocal8Bit() + ":/usr/bin:/bin");
+                              noOpener.writeScript("r.tzf.html", "<p>report</p>")},
+                             noOpener.root(), noOpener.root().toLocal8Bit() + ":/usr/bin:/bin");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.contains("xdg-open " + noOpener.path("r.tzf.html")));
-    EXPECT_TRUE(run.err.contains("Help Module Error: xdg-open " + noOpener.path("r.tzf.html") + "\nUnable to run command"))
+    EXPECT_TRUE(run.err.contains("Help Module Error: xdg-open " + noOpener.path("r.tzf.html")
+                                 + "\nUnable to run command"))
         << run.err.toStdString();
 }
 
@@ -95,13 +98,20 @@ TEST(StackSizeHost, BadCommandLinesAndLibrariesGiveAClearMessage)
         {{"--node", "n", "--config", "novalue", file}, 2, "--config needs KEY=VALUE, got 'novalue'"},
         {{"--plugin", plugin}, 2, "nothing to do"},
         {{"--plugin", plugin, examples + "missing.tsf"}, 2, "no such file: " + examples + "missing.tsf"},
-        {{"--plugin", plugin, "--interpreter", "no-such-perl", file}, 2, "interpreter not found: no-such-perl"},
+        {{"--plugin", plugin, "--interpreter", "no-such-perl", file},
+         2,
+         "interpreter not found: no-such-perl"},
         {{"--plugin", examples + "app.tsf", "--describe"}, 1, "cannot load the plug-in library"},
-        {{"--plugin", SSV_HOSTSDK_LIBRARY, "--describe"}, 1,
+        {{"--plugin", SSV_HOSTSDK_LIBRARY, "--describe"},
+         1,
          SSV_HOSTSDK_LIBRARY " is not a plug-in: it has no qt_ucm_query_verification_data"},
-        {{"--plugin", SSV_BAD_RECORD_LIBRARY, "--describe"}, 1,
-         SSV_BAD_RECORD_LIBRARY " was built for another host: its build record is \"pattern=QT_UCM_VERIFICATION_DATA; version=3.3.4;"},
-        {{"--plugin", plugin, file, "--export", "/no/such/dir", "r"}, 1, "export to /no/such/dir/r.html failed"},
+        {{"--plugin", SSV_BAD_RECORD_LIBRARY, "--describe"},
+         1,
+         SSV_BAD_RECORD_LIBRARY " was built for another host: its build record is "
+                                "\"pattern=QT_UCM_VERIFICATION_DATA; version=3.3.4;"},
+        {{"--plugin", plugin, file, "--export", "/no/such/dir", "r"},
+         1,
+         "export to /no/such/dir/r.html failed"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());

@@ -15,8 +15,8 @@ void HeadlessDialogs::closeModalBox()
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box)
         return;
-    std::cerr << box->windowTitle().toLocal8Bit().constData() << ": "
-              << box->text().toLocal8Bit().constData() << std::endl;
+    std::cerr << box->windowTitle().toLocal8Bit().constData() << ": " << box->text().toLocal8Bit().constData()
+              << std::endl;
     box->done(0);
 }
 

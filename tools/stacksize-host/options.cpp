@@ -4,76 +4,113 @@
 
 namespace {
 
-using Apply = bool (*)(HostOptions& options, const QStringList& values, QString* error);
-
-struct OptionSpec {
+struct FlagOption {
     const char* name;
-    int valueCount;
-    const char* valueNames;
-    Apply apply;
+    bool HostOptions::*field;
 };
 
-bool setConfiguration(HostOptions& options, const QStringList& values, QString* error)
+const FlagOption flagOptions[] = {
+    {"--interactive", &HostOptions::interactive},
+    {"--describe", &HostOptions::describe},
+    {"--help", &HostOptions::help},
+    {"-h", &HostOptions::help},
+};
+
+struct TextOption {
+    const char* name;
+    const char* valueName;
+    QString HostOptions::*field;
+};
+
+const TextOption textOptions[] = {
+    {"--plugin", "LIBRARY", &HostOptions::pluginPath},
+    {"--scripts-dir", "DIRECTORY", &HostOptions::scriptsDirectory},
+    {"--images-dir", "DIRECTORY", &HostOptions::imagesDirectory},
+    {"--node", "NAME", &HostOptions::nodeName},
+};
+
+bool setInterpreter(const QStringList& values, HostOptions* options, QString* error)
+{
+    options->interpreter = QProcess::splitCommand(values[0]);
+    if (options->interpreter.isEmpty())
+        *error = QStringLiteral("--interpreter needs a command");
+    return !options->interpreter.isEmpty();
+}
+
+bool setConfiguration(const QStringList& values, HostOptions* options, QString* error)
 {
     const int equals = values[0].indexOf(QLatin1Char('='));
     if (equals < 1) {
         *error = QStringLiteral("--config needs KEY=VALUE, got '%1'").arg(values[0]);
         return false;
     }
-    options.configuration.append({values[0].left(equals), values[0].mid(equals + 1)});
+    options->configuration.append({values[0].left(equals), values[0].mid(equals + 1)});
     return true;
 }
 
-bool setInterpreter(HostOptions& options, const QStringList& values, QString* error)
+bool setExport(const QStringList& values, HostOptions* options, QString*)
 {
-    options.interpreter = QProcess::splitCommand(values[0]);
-    if (options.interpreter.isEmpty())
-        *error = QStringLiteral("--interpreter needs a command");
-    return !options.interpreter.isEmpty();
+    options->exportDirectory = values[0];
+    options->exportBase = values[1];
+    return true;
 }
 
-const OptionSpec optionSpecs[] = {
-    {"--plugin", 1, "LIBRARY", [](HostOptions& o, const QStringList& v, QString*) { o.pluginPath = v[0]; return true; }},
-    {"--scripts-dir", 1, "DIRECTORY", [](HostOptions& o, const QStringList& v, QString*) { o.scriptsDirectory = v[0]; return true; }},
-    {"--interpreter", 1, "COMMAND", setInterpreter},
-    {"--images-dir", 1, "DIRECTORY", [](HostOptions& o, const QStringList& v, QString*) { o.imagesDirectory = v[0]; return true; }},
-    {"--node", 1, "NAME", [](HostOptions& o, const QStringList& v, QString*) { o.nodeName = v[0]; return true; }},
-    {"--config", 1, "KEY=VALUE", setConfiguration},
-    {"--interactive", 0, "", [](HostOptions& o, const QStringList&, QString*) { return o.interactive = true; }},
-    {"--describe", 0, "", [](HostOptions& o, const QStringList&, QString*) { return o.describe = true; }},
-    {"--export", 2, "DIRECTORY BASE", [](HostOptions& o, const QStringList& v, QString*) {
-         o.exportDirectory = v[0];
-         o.exportBase = v[1];
-         return true;
-     }},
-    {"--help", 0, "", [](HostOptions& o, const QStringList&, QString*) { return o.help = true; }},
+struct ValueOption {
+    const char* name;
+    const char* valueNames; // one word per value
+    bool (*apply)(const QStringList& values, HostOptions* options, QString* error);
 };
 
-const OptionSpec* findSpec(const QString& name)
+const ValueOption valueOptions[] = {
+    {"--interpreter", "COMMAND", setInterpreter},
+    {"--config", "KEY=VALUE", setConfiguration},
+    {"--export", "DIRECTORY BASE", setExport},
+};
+
+// The values of the option at arguments[*index], one per word of
+// `valueNames`; *index moves past them.
+bool takeValues(const QStringList& arguments, int* index, const char* valueNames, QStringList* values,
+                QString* error)
 {
-    for (const OptionSpec& spec : optionSpecs) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    const int count = QString::fromLatin1(valueNames).split(QLatin1Char(' ')).size();
+    if (*index + count >= arguments.size()) {
+        *error = QStringLiteral("%1 needs %2").arg(arguments[*index], QLatin1String(valueNames));
+        return false;
     }
-    return name == QLatin1String("-h") ? findSpec(QStringLiteral("--help")) : nullptr;
+    *values = arguments.mid(*index + 1, count);
+    *index += count;
+    return true;
 }
 
-// Applies the option at arguments[*index] and moves *index past its values.
+template <class Option, int count>
+const Option* findOption(const Option (&options)[count], const QString& name)
+{
+    for (const Option& option : options) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
 bool applyOption(const QStringList& arguments, int* index, HostOptions* options, QString* error)
 {
     const QString& name = arguments[*index];
-    const OptionSpec* spec = findSpec(name);
-    if (!spec) {
-        *error = QStringLiteral("unknown option '%1'").arg(name);
-        return false;
+    QStringList values;
+    if (const FlagOption* flag = findOption(flagOptions, name)) {
+        options->*flag->field = true;
+        return true;
     }
-    if (*index + spec->valueCount >= arguments.size()) {
-        *error = QStringLiteral("%1 needs %2").arg(name, QLatin1String(spec->valueNames));
-        return false;
+    if (const TextOption* text = findOption(textOptions, name)) {
+        if (!takeValues(arguments, index, text->valueName, &values, error))
+            return false;
+        options->*text->field = values[0];
+        return true;
     }
-    const QStringList values = arguments.mid(*index + 1, spec->valueCount);
-    *index += spec->valueCount;
-    return spec->apply(*options, values, error);
+    if (const ValueOption* option = findOption(valueOptions, name))
+        return takeValues(arguments, index, option->valueNames, &values, error)
+               && option->apply(values, options, error);
+    *error = QStringLiteral("unknown option '%1'").arg(name);
+    return false;
 }
 
 bool checkCombination(const HostOptions& options, QString* error)
