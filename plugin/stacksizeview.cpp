@@ -72,6 +72,8 @@ CurrentNode currentNode(StudioInterface* studio)
     return current;
 }
 
+// The whole-name, case-insensitive wildcard match of "*" + extension.  (Qt's
+// wildcard conversion would keep "*" from matching a directory separator.)
 bool hasExtension(const QString& file, const char* extension)
 {
     return file.endsWith(QLatin1String(extension), Qt::CaseInsensitive);

@@ -89,20 +89,19 @@ int exportReport(QAStViewerPlugin* viewer, const HostOptions& options, ConsoleOu
     return fail(Failure, QStringLiteral("export to %1 failed: no report to copy").arg(destination));
 }
 
-int run(QAStViewerPlugin* viewer, const HostOptions& options)
+int run(QAStViewerPlugin* viewer, HostStudio* studio, const HostOptions& options)
 {
-    HostStudio studio(options);
-    viewer->initialize(&studio, nullptr);
+    viewer->initialize(studio, nullptr);
     if (options.describe)
         printDescription(viewer, std::cout);
     if (!options.files.isEmpty()) {
         QStringList files = options.files;
-        studio.outputWindow()->expectRawText();
+        studio->outputWindow()->expectRawText();
         viewer->create(files, options.interactive, nullptr, nullptr);
-        studio.outputWindow()->endRawText();
+        studio->outputWindow()->endRawText();
         waitForChildProcesses(viewer);
     }
-    return options.exportDirectory.isNull() ? Success : exportReport(viewer, options, studio.outputWindow());
+    return options.exportDirectory.isNull() ? Success : exportReport(viewer, options, studio->outputWindow());
 }
 
 } // namespace
@@ -125,10 +124,11 @@ int main(int argc, char** argv)
     std::optional<HeadlessDialogs> headless;
     if (isHeadlessPlatform())
         headless.emplace();
+    HostStudio studio(options); // outlives the plug-in, which keeps a pointer to it
     LoadedPlugin plugin;
     if (!loadPlugin(options.pluginPath, &plugin, &error))
         return fail(Failure, error);
-    const int status = run(plugin.viewer, options);
+    const int status = run(plugin.viewer, &studio, options);
     releasePlugin(&plugin);
     return status;
 }

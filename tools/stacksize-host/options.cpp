@@ -150,7 +150,7 @@ as the workbench would.  Result files (*.tsf with *.tzf) are merged by the
 script DIRECTORY/mergestacksize.pl into an HTML report written in the
 current directory (indexWSSreport.html; with --interactive, NAME.WSSreport.html
 or GroupWSSreport.html).  A single existing report (*.tzf.html) is opened with
-xdg-open when --interactive is given.
+xdg-open when --interactive is given; the host then waits for xdg-open to end.
 
 The plug-in writes each file name it examines, and the export destination, on
 standard output.  Output-window lines go to standard output, error lines to
