@@ -73,9 +73,9 @@ TEST(StackSizeHost, InteractiveRunNamesTheReportAfterTheNode)
 TEST(StackSizeHost, WithoutADisplayAFailedOpenerBoxGoesToStandardError)
 {
     ScriptDirectory noOpener;
-    const HostRun run = host({"--plugin", SSV_PLUGIN_LIBRARY, "--interactive", examples + "../../README.md",
+    const HostRun run = host({"--plugin", SSV_PLUGIN_LIBRARY, "--interpreter", "/bin/sh", "--interactive",
                               noOpener.writeScript("r.tzf.html", "<p>report</p>")},
-                             noOpener.root(), noOpener.root().toLocal8Bit() + ":/usr/bin:/bin");
+                             noOpener.root(), noOpener.root().toLocal8Bit());
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.contains("xdg-open " + noOpener.path("r.tzf.html")));
     EXPECT_TRUE(run.err.contains("Help Module Error: xdg-open " + noOpener.path("r.tzf.html")
