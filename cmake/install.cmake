@@ -1,4 +1,5 @@
-# Installs both libraries, their headers under include/stacksizeview/<folder>/,
+# Installs both libraries, their public headers under
+# include/stacksizeview/<folder>/ (internal headers end in _p.h),
 # and an exported package: find_package(StackSizeView) gives
 # StackSizeView::stacksizeview and StackSizeView::hostsdk.
 include(CMakePackageConfigHelpers)
@@ -6,7 +7,7 @@ include(CMakePackageConfigHelpers)
 foreach(dir host foundation tcf tdf plugin)
     if(EXISTS ${PROJECT_SOURCE_DIR}/${dir})
         install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${SSV_INCLUDE_DIR}/${dir}
-                FILES_MATCHING PATTERN "*.h")
+                FILES_MATCHING PATTERN "*.h" PATTERN "*_p.h" EXCLUDE)
     endif()
 endforeach()
 

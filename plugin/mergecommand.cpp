@@ -1,4 +1,4 @@
-#include "plugin/mergecommand.h"
+#include "plugin/mergecommand_p.h"
 
 #include "host/qastnode.h"
 

@@ -1,4 +1,4 @@
-#include "plugin/processlines.h"
+#include "plugin/processlines_p.h"
 
 #include "host/studio.h"
 

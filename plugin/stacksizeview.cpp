@@ -3,8 +3,8 @@
 #include "host/qafileutil.h"
 #include "host/qastnode.h"
 #include "host/studio.h"
-#include "plugin/mergecommand.h"
-#include "plugin/processlines.h"
+#include "plugin/mergecommand_p.h"
+#include "plugin/processlines_p.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "tcf/load_messages.h"
+#include "tcf/load_messages_p.h"
 
 #include "foundation/error.h"
 

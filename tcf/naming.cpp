@@ -1,7 +1,7 @@
 // Naming formats: reading them from resource lists and producing instance
 // and loop names from them.
-#include "foundation/enum_text.h"
-#include "tcf/load_messages.h"
+#include "foundation/enum_text_p.h"
+#include "tcf/load_messages_p.h"
 #include "tcf/tcf.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "tcf/tcf.h"
 
-#include "foundation/enum_text.h"
+#include "foundation/enum_text_p.h"
 
 namespace {
 

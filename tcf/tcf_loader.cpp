@@ -5,7 +5,7 @@
 // discards one unit (a value, a style, an instance type, a thread state, a
 // glyph or a whole configuration); loading then goes on with the next one.
 // Checks run in a fixed order, so of two problems only the first is reported.
-#include "tcf/load_messages.h"
+#include "tcf/load_messages_p.h"
 #include "tcf/tcf.h"
 
 #include <QCoreApplication>
