@@ -60,19 +60,6 @@ TEST(Style, TextConversionsMatchWholeCaseSensitiveTexts)
     EXPECT_EQ(Style::strArrow(Style::Arrow(3)), nullptr);
 }
 
-TEST(Style, ComposeAddsEmphasisWhileSetReplacesIt)
-{
-    Style s("S", 1);
-    s.composeFontStyle(Style::BOLD);
-    s.composeFontStyle(Style::UNDERLINE);
-    EXPECT_TRUE(s.isBold());
-    EXPECT_TRUE(s.isUnderline());
-    EXPECT_FALSE(s.isItalic());
-    EXPECT_FALSE(s.isNormal());
-    s.setFontStyle(Style::ITALIC);
-    EXPECT_EQ(s.fontStyle(), Style::ITALIC);
-}
-
 // The texts of the emphasis list that toResource writes.
 std::string emphasisOf(int fontStyle)
 {
