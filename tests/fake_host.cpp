@@ -1,73 +1,41 @@
 #include "fake_host.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QFile>
-#include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
 // The plug-in needs an application object: translation, message boxes,
 // process notifications.  The tests run on the offscreen platform.
-class ApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { application_ = new QApplication(argumentCount_, arguments_); }
-    void TearDown() override { delete application_; }
-
-private:
-    int argumentCount_ = 1;
-    char name_[16] = "test_plugin";
-    char* arguments_[2] = {name_, nullptr};
-    QApplication* application_ = nullptr;
+struct ApplicationEnvironment : ::testing::Environment {
+    void SetUp() override { application = std::make_unique<QApplication>(argumentCount, arguments); }
+    void TearDown() override { application.reset(); }
+    int argumentCount = 1;
+    char name[12] = "test_plugin", *arguments[2] = {name, nullptr};
+    std::unique_ptr<QApplication> application;
 };
 
-const ::testing::Environment* const environment =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 } // namespace
 
-const QByteArray recordingInterpreter = R"(#!/bin/sh
-for word in "$@"; do printf '%s\n' "$word"; done > "$(dirname "$0")/args"
-for word in "$@"; do
-    case $word in -report=*) report=${word#-report=}; report=${report#\"}; report=${report%\"}
-        echo "report of: $*" > "$report";;
-    esac
-done
-)";
-
-const QByteArray recordingOpener = R"(#!/bin/sh
-printf '%s\n' "$@" > "$(dirname "$0")/opened"
-)";
-
-QString ScriptDirectory::writeScript(const QString& name, const QByteArray& text) const
+QString writeFile(const QString& path, const QByteArray& text)
 {
-    QFile file(path(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size()) << path.toStdString();
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return file.fileName();
+    return path;
 }
 
-QStringList ScriptDirectory::lines(const QString& name) const
+QStringList fileLines(const QString& path)
 {
-    QFile file(path(name));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
     if (lines.last().isEmpty())
         lines.removeLast();
     return lines;
-}
-
-bool waitUntil(const std::function<bool()>& done, int milliseconds)
-{
-    const QDeadlineTimer deadline(milliseconds);
-    while (!done() && !deadline.hasExpired()) {
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
 }
