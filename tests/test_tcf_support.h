@@ -11,60 +11,31 @@
 #include <string>
 #include <vector>
 
-struct Report {
-    Error::Severity severity;
-    QString message;
-    QString fileName;
-    int line;
-    int column;
-};
+using Texts = std::vector<std::string>;
 
-// Records every report of Error while alive.
+// Records every report of Error while alive, as "<line>:<column>: <message>",
+// with "<file>:" in front for a file other than "test.qares" and "warning: "
+// before the message of a warning.
 class ReportRecorder {
 public:
     ReportRecorder()
     {
-        reports().clear();
+        reports_.clear();
         Error::setHandler(record);
     }
     ~ReportRecorder() { Error::setHandler(nullptr); }
-    ReportRecorder(const ReportRecorder&) = delete;
-    ReportRecorder& operator=(const ReportRecorder&) = delete;
-
-    const std::vector<Report>& all() const { return reports(); }
-    std::vector<std::string> messages() const
-    {
-        std::vector<std::string> texts;
-        for (const Report& report : reports())
-            texts.push_back(report.message.toStdString());
-        return texts;
-    }
+    const Texts& messages() const { return reports_; }
 
 private:
-    static std::vector<Report>& reports()
-    {
-        static std::vector<Report> recorded;
-        return recorded;
-    }
+    static inline Texts reports_;
     static void record(Error::Severity severity, const QString& message, const QString& fileName, int line,
                        int column)
     {
-        reports().push_back({severity, message, fileName, line, column});
+        reports_.push_back((fileName == QLatin1String("test.qares") ? "" : fileName.toStdString() + ':')
+                           + std::to_string(line) + ':' + std::to_string(column) + ": "
+                           + (severity == Error::ErrorSeverity ? "" : "warning: ") + message.toStdString());
     }
 };
-
-// Checks that exactly one error was reported, with this message, in
-// "test.qares" at this line and column.
-inline void expectOneError(const ReportRecorder& recorder, const std::string& message, int line, int column)
-{
-    ASSERT_EQ(recorder.all().size(), 1u) << ::testing::PrintToString(recorder.messages());
-    const Report& report = recorder.all().front();
-    EXPECT_EQ(report.severity, Error::ErrorSeverity);
-    EXPECT_EQ(report.message.toStdString(), message);
-    EXPECT_EQ(report.fileName.toStdString(), "test.qares");
-    EXPECT_EQ(report.line, line);
-    EXPECT_EQ(report.column, column);
-}
 
 // Parses resource text as the file "test.qares"; a syntax error fails the test.
 inline std::unique_ptr<QARes> parseResources(const std::string& text)
@@ -80,4 +51,39 @@ inline std::unique_ptr<TCFList> loadTCF(const std::string& text, StyleFactory fa
 {
     std::unique_ptr<QARes> root = parseResources(text);
     return std::unique_ptr<TCFList>(readTCFFromResources(root.get(), factory));
+}
+
+// The descriptions of the items of `list`, in order, between separators.
+template <class T, class Describe>
+inline std::string join(const List<T*>& list, const char* separator, Describe describe)
+{
+    std::string text;
+    const typename List<T*>::Node* node = list.head;
+    for (int i = 0; i < list.count; ++i, node = node->next)
+        text += (i ? separator : "") + describe(*node->item);
+    return text;
+}
+
+// What a list holds, by name: "<tcf>(<styles>|<instance types>|<thread
+// states>|<glyphs>)" for each configuration, in order.
+inline std::string census(const TCFList& list)
+{
+    return join(list, "; ", [](const TCF& tcf) {
+        const auto name = [](const auto& item) { return item.name.toStdString(); };
+        return tcf.name().toStdString() + '('
+            + join(tcf.styles, ",", [](const Style& style) { return style.name().toStdString(); }) + '|'
+            + join(tcf.instanceTypes, ",", name) + '|' + join(tcf.threadStates, ",", name) + '|'
+            + join(tcf.glyphs, ",", name) + ')';
+    });
+}
+
+// The style id of every default-style slot, in slot order; 0 for an empty slot.
+inline std::vector<int> slotIds(const TCF& tcf)
+{
+    std::vector<int> ids;
+    for (int object = 0; object < TCF::objectCount; ++object) {
+        const Style* style = tcf.defaultStyle(TCF::Object(object));
+        ids.push_back(style ? style->id() : 0);
+    }
+    return ids;
 }

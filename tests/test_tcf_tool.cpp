@@ -7,103 +7,66 @@
 
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun tracetool(const QStringList& arguments)
+// Each run of tracetool ends with `status` and prints `err` on stderr and
+// every piece of `out` on stdout.
+TEST(TraceTool, ExitStatusesSummariesAndMessages)
 {
-    QProcess process;
-    process.start(QStringLiteral(SSV_BINARY_DIR "/tools/tracetool"), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000)) << "tracetool did not finish";
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
-}
-
-class TraceTool : public ::testing::Test {
-protected:
-    // Writes `text` to a file of the temporary directory and returns its path.
-    QString write(const char* name, const QByteArray& text)
-    {
-        QFile file(dir_.filePath(QLatin1String(name)));
+    QTemporaryDir dir;
+    const auto write = [&dir](const char* name, const QByteArray& text) {
+        QFile file(dir.filePath(QLatin1String(name)));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
         return file.fileName();
-    }
-    std::string path(const char* name) const { return dir_.filePath(QLatin1String(name)).toStdString(); }
-
-private:
-    QTemporaryDir dir_;
-};
-
-TEST_F(TraceTool, SummarizesTheExampleConfiguration)
-{
-    const ToolRun run = tracetool({"config", SSV_SOURCE_DIR "/examples/config/sequence.qares"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    for (const char* piece : {"2 configurations", "configuration \"RTOS\"", "control flow:  NESTED",
-                              "INSTANCE_DELETE       4 \"interrupt\"", "isr: icon \"icon-interrupt\"",
-                              "\"Model[1]\"", "2 \"running\" (active)", "VERIFICATION_POINT_FAILED",
-                              "loop 1, id 1.3, iteration 5: \"1.3 #5\"", "configuration \"Minimal\""})
-        EXPECT_NE(run.out.find(piece), std::string::npos) << piece << "\n" << run.out;
-}
-
-TEST_F(TraceTool, LoaderErrorsAreReportedAndFailTheRun)
-{
-    const QString file = write("bad.qares", "tcf {\n  name = \"Bad\"\n  id_length = \"2\"\n}\n"
-                                            "tcf {\n  name = \"Good\"\n  style { name = \"s\" id = 1 }\n"
-                                            "  instance_type { id = T style = 4 }\n}\n");
-    const ToolRun run = tracetool({"config", file});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, path("bad.qares") + ":3:3: error: tcf.id_length must be an integer\n" + path("bad.qares")
-                           + ":8:26: error: undefined style 4 for tcf.instance_type.style.\n");
-    EXPECT_NE(run.out.find("1 configuration\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("configuration \"Good\""), std::string::npos) << run.out;
-}
-
-TEST_F(TraceTool, SyntaxErrorFailsTheRun)
-{
-    const QString file = write("broken.qares", "tcf {\n  name = \"open\n}\n");
-    const ToolRun run = tracetool({"config", file});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err.rfind(path("broken.qares") + ":2:10: ", 0), 0u) << run.err;
-}
-
-TEST_F(TraceTool, CommandLineProblemsExitWithStatusTwo)
-{
+    };
+    const QString good = write("good.qares", "# no configuration yet\n");
+    const QString broken = write("broken.qares", "tcf {\n  name = \"open\n}\n");
+    const QString bad = write("bad.qares", "tcf {\n  name = \"Bad\"\n  id_length = \"2\"\n}\n"
+                                           "tcf {\n  name = \"Good\"\n  style { name = \"s\" id = 1 }\n"
+                                           "  instance_type { id = T style = 4 }\n}\n");
+    const auto usage = [](const char* problem) {
+        return "tracetool: " + std::string(problem) + "\nTry 'tracetool --help'.\n";
+    };
+    const std::string badErr = bad.toStdString() + ":3:3: error: tcf.id_length must be an integer\n"
+        + bad.toStdString() + ":8:26: error: undefined style 4 for tcf.instance_type.style.\n";
     struct Case {
         QStringList arguments;
-        const char* message;
+        int status;
+        std::string err;
+        std::vector<std::string> out;
     };
     const Case cases[] = {
-        {{}, "tracetool: no command given\n"},
-        {{"check"}, "tracetool: unknown command 'check'\n"},
-        {{"--verbose"}, "tracetool: unknown option '--verbose'\n"},
-        {{"config"}, "tracetool: config: no file given\n"},
-        {{"config", "--quiet", "x.qares"}, "tracetool: config: unknown option '--quiet'\n"},
-        {{"config", "/nonexistent/x.qares"}, "tracetool: cannot read '/nonexistent/x.qares': no such file\n"},
-        {{"config", "/"}, "tracetool: cannot read '/': not a readable file\n"},
+        {{"config", SSV_SOURCE_DIR "/examples/config/sequence.qares"}, 0, "",
+         {"2 configurations", "configuration \"RTOS\"", "control flow:  NESTED",
+          "(\"%1 #%2\", LOOP_ID, LOOP_REPEAT); loop 1, id 1.3, iteration 5: \"1.3 #5\"",
+          "INSTANCE_DELETE       4 \"interrupt\"", "isr: icon \"icon-interrupt\"",
+          "naming (\"%1[%2]\", STATIC_NAME, D_OCCURENCE); occurrence 1 of Model: \"Model[1]\"",
+          "2 \"running\" (active)", "VERIFICATION_POINT_FAILED", "configuration \"Minimal\""}},
+        {{"config", bad}, 1, badErr, {"1 configuration\n\nconfiguration \"Good\""}},
+        {{"config", broken}, 1, broken.toStdString() + ":2:10: unterminated string\n", {}},
+        {{"config", good, bad, good}, 1, badErr, {}},
+        {{"config", good, "/missing", bad}, 2, "tracetool: cannot read '/missing': no such file\n" + badErr, {}},
+        {{"config", "--", good}, 0, "", {"0 configurations"}},
+        {{"config", "--help"}, 0, "", {"Usage: tracetool config"}},
+        {{"--help"}, 0, "", {"config [--help] FILE..."}},
+        {{}, 2, usage("no command given"), {}},
+        {{"check"}, 2, usage("unknown command 'check'"), {}},
+        {{"--verbose"}, 2, usage("unknown option '--verbose'"), {}},
+        {{"config"}, 2, usage("config: no file given"), {}},
+        {{"config", "--quiet", "x.qares"}, 2, usage("config: unknown option '--quiet'"), {}},
+        {{"config", "/"}, 2, "tracetool: cannot read '/': not a readable file\n", {}},
     };
     for (const Case& c : cases) {
-        const ToolRun run = tracetool(c.arguments);
-        EXPECT_EQ(run.status, 2) << c.message;
-        EXPECT_EQ(run.err.rfind(c.message, 0), 0u) << run.err;
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        QProcess tool;
+        tool.start(QStringLiteral(SSV_BINARY_DIR "/tools/tracetool"), c.arguments);
+        ASSERT_TRUE(tool.waitForFinished(30000)) << "tracetool did not finish";
+        EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(tool.exitCode(), c.status);
+        EXPECT_EQ(tool.readAllStandardError().toStdString(), c.err);
+        const std::string out = tool.readAllStandardOutput().toStdString();
+        for (const std::string& piece : c.out)
+            EXPECT_NE(out.find(piece), std::string::npos) << piece << "\n" << out;
     }
-}
-
-TEST_F(TraceTool, WorstStatusOfAllFilesWins)
-{
-    const QString good = write("good.qares", "# no configuration yet\n");
-    const QString bad = write("bad.qares", "tcf { name = 3 }\n");
-    EXPECT_EQ(tracetool({"config", good, bad, good}).status, 1);
-    EXPECT_EQ(tracetool({"config", good, "/nonexistent", bad}).status, 2);
-    const ToolRun run = tracetool({"config", "--", good});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("0 configurations"), std::string::npos) << run.out;
-    EXPECT_EQ(tracetool({"config", "--help"}).status, 0);
-    EXPECT_NE(tracetool({"--help"}).out.find("config [--help] FILE..."), std::string::npos);
 }
 
 }  // namespace
