@@ -3,8 +3,8 @@
 #include "foundation/error.h"
 #include "host/qares.h"
 #include "tcf/tcf.h"
-#include "tools/tracetool.h"
-#include "tools/tracetool_summary.h"
+#include "tools/tracetool/tracetool.h"
+#include "tools/tracetool/tracetool_summary.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 // Entry point of tracetool: finds the subcommand and hands it the rest of the
 // command line.
-#include "tools/tracetool.h"
+#include "tools/tracetool/tracetool.h"
 
 #include <iostream>
 

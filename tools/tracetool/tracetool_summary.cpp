@@ -1,4 +1,4 @@
-#include "tools/tracetool_summary.h"
+#include "tools/tracetool/tracetool_summary.h"
 
 #include <QStringList>
 
