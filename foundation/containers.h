@@ -174,12 +174,16 @@ public:
     int growStep;
     int count = 0;
 
-    Array(int capacity, int growStep) : data(new T[capacity]()), capacity(capacity), growStep(growStep) {}
+    // A growStep below 1 grows one element at a time.
+    Array(int capacity, int growStep)
+        : data(new T[capacity]()), capacity(capacity), growStep(growStep > 0 ? growStep : 1)
+    {
+    }
     Array(const Array&) = delete;
     Array& operator=(const Array&) = delete;
     ~Array() { delete[] data; }
 
-    // Element i, growing the array first when i is past the capacity.
+    // Element i (0 <= i), growing the array first when i is past the capacity.
     T& operator[](int i)
     {
         if (i >= capacity)

@@ -173,7 +173,8 @@ QARes* Parser::parseDocument(QString* error)
     Chain chain;
     if (!parseResources(&chain, '\0')) {
         if (error)
-            *error = QStringLiteral("%1:%2:%3: %4").arg(fileName_).arg(errorAt_.line).arg(errorAt_.column).arg(message_);
+            *error = QStringLiteral("%1:%2:%3: %4")
+                         .arg(fileName_, QString::number(errorAt_.line), QString::number(errorAt_.column), message_);
         return nullptr;
     }
     if (error)

@@ -463,7 +463,13 @@ TCF* readTCF(const Section& section, StyleFactory factory)
     TCF* target = tcf.get();
     if (!readSettings(section, target))
         return nullptr;
-    forEachItem(section, "style", [&](const Section& style) { target->addStyle(readStyle(style, target, factory)); });
+    forEachItem(section, "style", [&](const Section& style) {
+        Style* read = readStyle(style, target, factory);
+        // Only a factory that ignored the id it was given can make a style
+        // that addStyle refuses.
+        if (read && !target->addStyle(read))
+            delete read;
+    });
     readDefaultStyles(section, target);
     forEachItem(section, "instance_type",
                 [target](const Section& type) { target->addInstanceType(readInstanceType(type, target)); });

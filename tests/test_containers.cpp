@@ -154,6 +154,11 @@ TEST(Array, GrowsToTheNextMultipleOfItsStepAndZeroesNewElements)
     EXPECT_EQ(array.count, 251);
     array[300];
     EXPECT_EQ(array.capacity, 400) << "an index on a multiple of the step grows past it";
+
+    Array<int> stepless(0, 0);
+    stepless[2] = 5;
+    EXPECT_EQ(stepless.capacity, 3);
+    EXPECT_EQ(stepless[2], 5);
 }
 
 }  // namespace

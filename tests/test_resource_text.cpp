@@ -141,6 +141,10 @@ TEST(ResourceText, SyntaxErrorsGiveNullAndTheirPosition)
         EXPECT_EQ(p.root, nullptr) << c.text;
         EXPECT_EQ(p.error.toStdString(), c.error) << c.text;
     }
+    QString error;
+    EXPECT_EQ(readResourceText("a = ", "cfg%1.qares", &error), nullptr);
+    EXPECT_EQ(error.toStdString(), "cfg%1.qares:1:5: expected a value, found end of text")
+        << "placeholders in the file name are not filled";
 }
 
 TEST(ResourceText, ExtremeValuesAndNestingLimit)

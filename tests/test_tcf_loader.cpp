@@ -269,11 +269,14 @@ int LoggingStyle::destroyed = 0;
 
 Texts factoryCalls;
 
-// Makes logging styles, and none for a style named "refused".
+// Makes logging styles, none for a style named "refused", and one with the
+// wrong id for a style named "wrong id".
 Style* loggingFactory(const QString& name, int id)
 {
     factoryCalls.push_back(name.toStdString() + ' ' + std::to_string(id));
-    return name == "refused" ? nullptr : new LoggingStyle(name, id);
+    if (name == "refused")
+        return nullptr;
+    return new LoggingStyle(name, name == "wrong id" ? 1 : id);
 }
 
 TEST(TCFLoader, FactoryMakesEveryStyleThatPassesItsNameAndIdChecks)
@@ -293,14 +296,15 @@ TEST(TCFLoader, FactoryMakesEveryStyleThatPassesItsNameAndIdChecks)
         style { name = "single"  id = 2  text { style = BOLD }  line { style = dotted  arrow = open } }
         style { name = "bad arrow"  id = 3  text { size = 9 }  line { arrow = "OPEN_ARROW" } }
         style { name = "refused"  id = 4 }
+        style { name = "wrong id"  id = 6 }
         style { id = 5 }
         style { name = "twin"  id = 1 }
         style { name = "no id" }
     })",
                                             loggingFactory);
     EXPECT_EQ(recorder.messages().size(), 4u) << ::testing::PrintToString(recorder.messages());
-    EXPECT_EQ(factoryCalls, (Texts{"all 1", "single 2", "bad arrow 3", "refused 4"}));
-    EXPECT_EQ(LoggingStyle::destroyed, 1) << "the discarded style is deleted at once";
+    EXPECT_EQ(factoryCalls, (Texts{"all 1", "single 2", "bad arrow 3", "refused 4", "wrong id 6"}));
+    EXPECT_EQ(LoggingStyle::destroyed, 2) << "discarded styles are deleted at once";
     ASSERT_EQ(census(*list), "T(all,single|||)");
     const LoggingStyle* all = dynamic_cast<const LoggingStyle*>(list->head->item->style(1));
     ASSERT_NE(all, nullptr) << "the factory's object is the style";
@@ -320,7 +324,7 @@ TEST(TCFLoader, FactoryMakesEveryStyleThatPassesItsNameAndIdChecks)
     EXPECT_EQ(single->lineStyle(), Style::SOLID_LINE) << "unknown texts give 0 without a message";
     EXPECT_EQ(single->arrowStyle(), Style::PLAIN_ARROW);
     list.reset();
-    EXPECT_EQ(LoggingStyle::destroyed, 3);
+    EXPECT_EQ(LoggingStyle::destroyed, 4);
 }
 
 }  // namespace

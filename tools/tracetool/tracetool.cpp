@@ -30,9 +30,14 @@ const Command* findCommand(const QString& name)
 
 }  // namespace
 
+std::ostream& operator<<(std::ostream& out, const QString& text)
+{
+    return out << text.toLocal8Bit().constData();
+}
+
 int usageError(const QString& message)
 {
-    std::cerr << "tracetool: " << message.toLocal8Bit().constData() << "\nTry 'tracetool --help'.\n";
+    std::cerr << "tracetool: " << message << "\nTry 'tracetool --help'.\n";
     return ExitUsage;
 }
 

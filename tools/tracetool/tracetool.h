@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QStringList>
+#include <ostream>
 
 enum ExitStatus {
     ExitOk = 0,
@@ -18,6 +19,9 @@ struct Command {
     const char* summary;
     int (*run)(const QStringList& arguments);
 };
+
+// Writes `text` in the local 8-bit encoding, like every text the tool prints.
+std::ostream& operator<<(std::ostream& out, const QString& text);
 
 // Reports a command-line problem on stderr and returns ExitUsage.
 int usageError(const QString& message);

@@ -18,16 +18,12 @@ const char help[] =
     "Usage: tracetool config [--help] [--] FILE...\n"
     "\n"
     "Reads each FILE in the resource text format, loads the trace configurations\n"
-    "of its \"tcf\" resources and prints a summary of each one.  Problems are\n"
-    "reported on stderr as FILE:LINE:COLUMN: error: MESSAGE.\n"
+    "of its \"tcf\" resources and prints a summary of each one.  Problems go to\n"
+    "stderr: syntax errors as FILE:LINE:COLUMN: MESSAGE, configuration problems\n"
+    "as FILE:LINE:COLUMN: error: MESSAGE.\n"
     "\n"
     "Exit status: 0 when every file loads without an error, 1 after a syntax or\n"
     "configuration error, 2 for a bad command line or an unreadable file.\n";
-
-std::ostream& operator<<(std::ostream& out, const QString& text)
-{
-    return out << text.toLocal8Bit().constData();
-}
 
 // Prints a loader report the way compilers do, one line each.
 void printReport(Error::Severity severity, const QString& message, const QString& fileName, int line, int column)

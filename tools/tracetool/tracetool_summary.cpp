@@ -1,13 +1,10 @@
 #include "tools/tracetool/tracetool_summary.h"
 
+#include "tools/tracetool/tracetool.h"
+
 #include <QStringList>
 
 namespace {
-
-std::ostream& operator<<(std::ostream& out, const QString& text)
-{
-    return out << text.toUtf8().constData();
-}
 
 // `text` between double quotes, with quotes, backslashes and line feeds
 // escaped as in resource files.
