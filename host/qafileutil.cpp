@@ -4,13 +4,16 @@
 #include <QSaveFile>
 
 // Copies through a temporary file renamed over the destination at the end:
-// this also makes copying a file onto itself harmless.
+// this also makes copying a file onto itself harmless.  Where no temporary
+// file can be made (a read-only directory), a writable destination is
+// overwritten in place.
 bool QAFileUtil::copyFile(const QString& source, const QString& destination)
 {
     QFile input(source);
     if (source.isEmpty() || !input.open(QIODevice::ReadOnly))
         return false;
     QSaveFile output(destination);
+    output.setDirectWriteFallback(true);
     if (!output.open(QIODevice::WriteOnly))
         return false;
     char buffer[64 * 1024];

@@ -45,30 +45,31 @@ void showOutput(const QString& line)
         window->appendOutput(line);
 }
 
-// The node the studio offers under the first key of the node interface.
-QAStBaseNode* offeredNode(StudioInterface* studio)
+// The node interface the studio offers under its first key, with a reference
+// for the caller; null when there is none.
+QUnknownInterface* offeredNodeInterface(StudioInterface* studio)
 {
     const QStringList keys = studio->findKeys(NodeInterface::IID);
-    if (keys.isEmpty())
-        return nullptr;
     QUnknownInterface* found = nullptr;
-    studio->findInterface(keys.first(), NodeInterface::IID, &found);
-    if (!found)
-        return nullptr;
-    const QAStTarget* target = static_cast<NodeInterface*>(found)->target();
-    QAStBaseNode* node = target ? target->node() : nullptr;
-    found->release();
-    return node;
+    if (!keys.isEmpty())
+        studio->findInterface(keys.first(), NodeInterface::IID, &found);
+    return found;
 }
 
+// The offered node's name and configuration, read while the interface is held.
 CurrentNode currentNode(StudioInterface* studio)
 {
     CurrentNode current;
-    if (QAStBaseNode* node = offeredNode(studio)) {
+    QUnknownInterface* found = offeredNodeInterface(studio);
+    if (!found)
+        return current;
+    const QAStTarget* target = static_cast<NodeInterface*>(found)->target();
+    if (QAStBaseNode* node = target ? target->node() : nullptr) {
         current.name = node->nodeName();
         if (auto* configurationNode = qobject_cast<QAStNode*>(node))
             current.configuration = configurationNode->currentConfiguration();
     }
+    found->release();
     return current;
 }
 

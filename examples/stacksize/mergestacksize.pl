@@ -16,6 +16,8 @@
 use strict;
 use warnings;
 
+$| = 1;    # progress lines reach the viewer as they are written
+
 my %frame;       # function => its own frame size in bytes
 my %calls;       # function => [callees]
 my %defined_in;  # function => "file:line" of its definition
@@ -42,8 +44,8 @@ sub parse_arguments {
         elsif ($argument =~ /^-qxz_template=(.*)$/s) { $options{template} = unquote($1) }
         elsif ($argument =~ /^-qxz_extstksize=(.*)$/s) { $options{externals} = unquote($1) }
         elsif ($argument =~ /^-entrypoints=(.*)$/s) { $options{entries} = [grep { length } split /[,;\s]+/, $1] }
-        elsif ($argument =~ /^-max=(\d+)$/) { $options{max} = $1 }
-        elsif ($argument =~ /^-security=(\d+)$/) { $options{security} = $1 }
+        elsif ($argument =~ /^-max=(-?\d+)$/) { $options{max} = $1 }
+        elsif ($argument =~ /^-security=(-?\d+)$/) { $options{security} = $1 }
         elsif ($argument =~ /^-/) { fail(2, "unknown argument '$argument'") }
         elsif ($argument =~ /\.(tsf|tzf)$/i) { push @{$options{inputs}}, $argument }
         else { fail(2, "'$argument' is neither a .tsf nor a .tzf file") }

@@ -74,7 +74,7 @@ void waitForChildProcesses(const QObject* plugin)
 }
 
 // The plug-in reports nothing: a destination that is missing or unchanged
-// afterwards means there was no report to copy.
+// afterwards means the copy failed.
 int exportReport(QAStViewerPlugin* viewer, const HostOptions& options, ConsoleOutput* output)
 {
     const QString destination =
@@ -86,7 +86,8 @@ int exportReport(QAStViewerPlugin* viewer, const HostOptions& options, ConsoleOu
     const QDateTime after = QFileInfo(destination).lastModified();
     if (after.isValid() && after != before)
         return Success;
-    return fail(Failure, QStringLiteral("export to %1 failed: no report to copy").arg(destination));
+    return fail(Failure, QStringLiteral("export to %1 failed: there is no report to copy, or the destination "
+                                        "cannot be written").arg(destination));
 }
 
 int run(QAStViewerPlugin* viewer, HostStudio* studio, const HostOptions& options)
