@@ -7,9 +7,9 @@ static QByteArray configuration(int styles)
 {
     QByteArray text = "tcf {\n  name = \"bench\"\n  id_length = 2\n  control_flow = NESTED\n";
     for (int i = 0; i < styles; ++i)
-        text += "  style { name = \"s" + QByteArray::number(i) + "\" id = " + QByteArray::number(i) +
-                " text { color = rgb(1, 2, 3) font = \"Mono\" size = 10 style = (BOLD, ITALIC) }"
-                " line { style = DASH_LINE arrow = OPEN_ARROW } }  # style\n";
+        text += "  style { name = \"s" + QByteArray::number(i) + "\" id = " + QByteArray::number(i)
+            + " text { color = rgb(1, 2, 3) font = \"Mono\" size = 10 style = (BOLD, ITALIC) }"
+              " line { style = DASH_LINE arrow = OPEN_ARROW } }  # style\n";
     return text + "}\n";
 }
 

@@ -18,37 +18,75 @@ const EnumText arrowTexts[] = {
 }  // namespace
 
 Style::Style(const QString& name, int id)
-    : name_(name),
-      id_(id),
-      textColor_(0, 0, 0),
-      backColor_(255, 255, 255),
-      lineColor_(0, 0, 0),
-      fontStyle_(NORMAL),
-      lineStyle_(SOLID_LINE),
-      arrowStyle_(PLAIN_ARROW),
-      fontSize_(12)
+    : name_(name), id_(id), textColor_(0, 0, 0), backColor_(255, 255, 255), lineColor_(0, 0, 0), fontStyle_(NORMAL),
+      lineStyle_(SOLID_LINE), arrowStyle_(PLAIN_ARROW), fontSize_(12)
 {
 }
 
 Style::~Style() = default;
 
-void Style::setTextColor(const RGBValue& color) { textColor_ = color; }
-void Style::setBackColor(const RGBValue& color) { backColor_ = color; }
-void Style::setLineColor(const RGBValue& color) { lineColor_ = color; }
-void Style::setFontStyle(Style::Font font) { fontStyle_ = font; }
-void Style::setLineStyle(Style::Line line) { lineStyle_ = line; }
-void Style::setArrowStyle(Style::Arrow arrow) { arrowStyle_ = arrow; }
-void Style::setFontSize(int size) { fontSize_ = size; }
-void Style::setFontName(const QString& name) { fontName_ = name; }
-void Style::composeFontStyle(Style::Font font) { fontStyle_ |= font; }
+void Style::setTextColor(const RGBValue& color)
+{
+    textColor_ = color;
+}
+void Style::setBackColor(const RGBValue& color)
+{
+    backColor_ = color;
+}
+void Style::setLineColor(const RGBValue& color)
+{
+    lineColor_ = color;
+}
+void Style::setFontStyle(Style::Font font)
+{
+    fontStyle_ = font;
+}
+void Style::setLineStyle(Style::Line line)
+{
+    lineStyle_ = line;
+}
+void Style::setArrowStyle(Style::Arrow arrow)
+{
+    arrowStyle_ = arrow;
+}
+void Style::setFontSize(int size)
+{
+    fontSize_ = size;
+}
+void Style::setFontName(const QString& name)
+{
+    fontName_ = name;
+}
+void Style::composeFontStyle(Style::Font font)
+{
+    fontStyle_ |= font;
+}
 
-const char* Style::strFont(Font font) { return enumToText(fontTexts, font); }
-const char* Style::strLine(Line line) { return enumToText(lineTexts, line); }
-const char* Style::strArrow(Arrow arrow) { return enumToText(arrowTexts, arrow); }
+const char* Style::strFont(Font font)
+{
+    return enumToText(fontTexts, font);
+}
+const char* Style::strLine(Line line)
+{
+    return enumToText(lineTexts, line);
+}
+const char* Style::strArrow(Arrow arrow)
+{
+    return enumToText(arrowTexts, arrow);
+}
 
-Style::Font Style::toFont(const char* text, bool* ok) { return Font(enumFromText(fontTexts, text, ok)); }
-Style::Line Style::toLine(const char* text, bool* ok) { return Line(enumFromText(lineTexts, text, ok)); }
-Style::Arrow Style::toArrow(const char* text, bool* ok) { return Arrow(enumFromText(arrowTexts, text, ok)); }
+Style::Font Style::toFont(const char* text, bool* ok)
+{
+    return Font(enumFromText(fontTexts, text, ok));
+}
+Style::Line Style::toLine(const char* text, bool* ok)
+{
+    return Line(enumFromText(lineTexts, text, ok));
+}
+Style::Arrow Style::toArrow(const char* text, bool* ok)
+{
+    return Arrow(enumFromText(arrowTexts, text, ok));
+}
 
 QAResGroup* Style::toResource(const char* tag) const
 {
@@ -59,15 +97,17 @@ QAResGroup* Style::toResource(const char* tag) const
     if (!emphasis->firstElement())
         emphasis->append(new QAResIdentifier(nullptr, strFont(NORMAL)));
 
-    QARes* text = new QAResGroup("text", chainSiblings({new QAResRGB("color", textColor_),
-                                                new QAResString("font", fontName_),
+    QARes* text = new QAResGroup("text",
+                                 chainSiblings({new QAResRGB("color", textColor_), new QAResString("font", fontName_),
                                                 new QAResInt("size", fontSize_), emphasis}));
     QARes* background = new QAResGroup("background", new QAResRGB("color", backColor_));
-    QARes* line = new QAResGroup("line", chainSiblings({new QAResRGB("color", lineColor_),
-                                                new QAResIdentifier("style", strLine(lineStyle_)),
-                                                new QAResIdentifier("arrow", strArrow(arrowStyle_))}));
-    return new QAResGroup(tag ? tag : "style",
-                          chainSiblings({new QAResString("name", name_), new QAResInt("id", id_), text, background, line}));
+    QARes* line = new QAResGroup(
+        "line",
+        chainSiblings({new QAResRGB("color", lineColor_), new QAResIdentifier("style", strLine(lineStyle_)),
+                       new QAResIdentifier("arrow", strArrow(arrowStyle_))}));
+    return new QAResGroup(
+        tag ? tag : "style",
+        chainSiblings({new QAResString("name", name_), new QAResInt("id", id_), text, background, line}));
 }
 
 void Style::fromResource(QARes* resource, bool withName)

@@ -7,10 +7,10 @@ public:
     unsigned long release() override
     {
         if (references() == 0)
-            return 0; // an extra release: the object is already gone or never handed out
+            return 0;  // an extra release: the object is already gone or never handed out
         const unsigned long left = QComponentObject::release();
         if (left == 0)
-            delete owner_; // destroys this component too
+            delete owner_;  // destroys this component too
         return left;
     }
     QGPlugin* plugin() override { return owner_; }

@@ -17,11 +17,10 @@ class QGPlugin;
 using QUcmVerificationFunction = const char* (*)();
 using QUcmInstantiateFunction = QUnknownInterface* (*)();
 
-inline constexpr char QUcmBuildRecord[] =
-    "pattern=QT_UCM_VERIFICATION_DATA\n"
-    "version=3.3.8\n"
-    "flags=01\n"
-    "buildkey=x86_64 Linux g++-4 full-config no-opengl QT_NO_LIBRARY_UNLOAD";
+inline constexpr char QUcmBuildRecord[] = "pattern=QT_UCM_VERIFICATION_DATA\n"
+                                          "version=3.3.8\n"
+                                          "flags=01\n"
+                                          "buildkey=x86_64 Linux g++-4 full-config no-opengl QT_NO_LIBRARY_UNLOAD";
 
 class QGPluginInterface : public QUnknownInterface {
 public:

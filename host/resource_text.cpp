@@ -340,10 +340,10 @@ bool Parser::readInt(int* value)
     int digits = 0;
     for (; !atEnd(); advance(), ++digits) {
         const char c = peek();
-        const int digit = isDigit(c) ? c - '0'
-                          : base == 16 && c >= 'a' && c <= 'f' ? c - 'a' + 10
-                          : base == 16 && c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                               : -1;
+        const int digit = isDigit(c)             ? c - '0'
+            : base == 16 && c >= 'a' && c <= 'f' ? c - 'a' + 10
+            : base == 16 && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : -1;
         if (digit < 0)
             break;
         magnitude = magnitude * base + digit;

@@ -36,8 +36,8 @@ public:
     // Opens `files`; returns the viewer's window, if it made one.
     virtual QWidget* create(QStringList& files, QWidget* parent, const char* name) = 0;
     virtual QWidget* create(QStringList& files, bool interactive, QWidget* parent, const char* name) = 0;
-    virtual void exportHTML(const QString& directory, const QString& baseName,
-                            QAIProgressMonitor* progress, QAILogMonitor* log) = 0;
+    virtual void exportHTML(const QString& directory, const QString& baseName, QAIProgressMonitor* progress,
+                            QAILogMonitor* log) = 0;
     virtual QWidget* openedWindow(const QString& file) = 0;
     virtual void connectAccepted(QObject* receiver, const char* member) = 0;
     virtual void connectRejected(QObject* receiver, const char* member) = 0;

@@ -58,7 +58,7 @@ QStringList scriptOptions(const QString& reportName, const QAStConfiguration* co
     return options;
 }
 
-} // namespace
+}  // namespace
 
 QString mergeReportName(bool interactive, const QString& nodeName)
 {
@@ -70,8 +70,8 @@ QString mergeReportName(bool interactive, const QString& nodeName)
 }
 
 MergeCommand mergeCommand(const QStringList& interpreter, const QString& scriptsDirectory,
-                          const QStringList& scriptFiles, bool interactive,
-                          const QString& reportName, const QAStConfiguration* configuration)
+                          const QStringList& scriptFiles, bool interactive, const QString& reportName,
+                          const QAStConfiguration* configuration)
 {
     const QString script = QStringLiteral("mergestacksize.pl");
     const QStringList options = scriptOptions(reportName, configuration);

@@ -8,7 +8,7 @@
 class QAStConfiguration;
 
 struct MergeCommand {
-    QStringList arguments; // the program to start first
+    QStringList arguments;  // the program to start first
     QString echo;
 };
 
@@ -20,5 +20,5 @@ QString mergeReportName(bool interactive, const QString& nodeName);
 // from `configuration` (which may be null).  The echo names the script, the
 // files and the options only.
 MergeCommand mergeCommand(const QStringList& interpreter, const QString& scriptsDirectory,
-                          const QStringList& scriptFiles, bool interactive,
-                          const QString& reportName, const QAStConfiguration* configuration);
+                          const QStringList& scriptFiles, bool interactive, const QString& reportName,
+                          const QAStConfiguration* configuration);

@@ -23,10 +23,9 @@ void show(OutputWindow* window, QProcess::ProcessChannel channel, const QString&
         window->appendOutput(line);
 }
 
-} // namespace
+}  // namespace
 
-void passLines(QProcess* process, QProcess::ProcessChannel channel, OutputWindow* window,
-               LinesToPass which)
+void passLines(QProcess* process, QProcess::ProcessChannel channel, OutputWindow* window, LinesToPass which)
 {
     process->setReadChannel(channel);
     while (process->canReadLine())

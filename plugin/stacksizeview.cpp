@@ -14,7 +14,7 @@
 
 // Shared by every plug-in object of the library.
 static QString iconPath;
-static QString tzfHtmlFile; // the current report
+static QString tzfHtmlFile;  // the current report
 static StudioInterface* studioIFace = nullptr;
 
 extern "C" Q_DECL_EXPORT const char* qt_ucm_query_verification_data()
@@ -30,7 +30,7 @@ extern "C" Q_DECL_EXPORT QUnknownInterface* ucm_instantiate()
 namespace {
 
 struct CurrentNode {
-    QString name; // null when there is no node
+    QString name;  // null when there is no node
     QAStConfiguration* configuration = nullptr;
 };
 
@@ -80,7 +80,7 @@ bool hasExtension(const QString& file, const char* extension)
     return file.endsWith(QLatin1String(extension), Qt::CaseInsensitive);
 }
 
-} // namespace
+}  // namespace
 
 QAStSTKSZPlugin::QAStSTKSZPlugin() : process(nullptr) {}
 
@@ -119,8 +119,7 @@ void QAStSTKSZPlugin::initialize(QUnknownInterface* host, QARes*)
 
 QStringList QAStSTKSZPlugin::accept()
 {
-    return {QStringLiteral("*.tzf.html;*.tsf;*.tzf"), QStringLiteral("*.tzf.html"),
-            QStringLiteral("*.tsf;*.tzf")};
+    return {QStringLiteral("*.tzf.html;*.tsf;*.tzf"), QStringLiteral("*.tzf.html"), QStringLiteral("*.tsf;*.tzf")};
 }
 
 QStringList QAStSTKSZPlugin::filters()
@@ -165,8 +164,7 @@ QWidget* QAStSTKSZPlugin::create(QStringList& files, bool interactive, QWidget*,
     return nullptr;
 }
 
-void QAStSTKSZPlugin::exportHTML(const QString& directory, const QString& baseName,
-                                 QAIProgressMonitor*, QAILogMonitor*)
+void QAStSTKSZPlugin::exportHTML(const QString& directory, const QString& baseName, QAIProgressMonitor*, QAILogMonitor*)
 {
     const QString destination = directory + QDir::separator() + baseName + QStringLiteral(".html");
     std::cout << destination.toLocal8Bit().constData();
@@ -250,9 +248,8 @@ bool QAStSTKSZPlugin::executeScript(QStringList& scriptFiles, bool interactive)
         return false;
     const CurrentNode node = currentNode(studioIFace);
     tzfHtmlFile = mergeReportName(interactive, node.name);
-    const MergeCommand command =
-        mergeCommand(studioIFace->scriptCommand(), studioIFace->scriptsDirectory(), scriptFiles,
-                     interactive, tzfHtmlFile, node.configuration);
+    const MergeCommand command = mergeCommand(studioIFace->scriptCommand(), studioIFace->scriptsDirectory(),
+                                              scriptFiles, interactive, tzfHtmlFile, node.configuration);
     showOutput(command.echo);
     const QPointer<QProcess> script = process = launch(command.arguments);
     if (!script)

@@ -30,8 +30,8 @@ public:
     QStringList filters() override;
     QWidget* create(QStringList& files, QWidget* parent, const char* name) override;
     QWidget* create(QStringList& files, bool interactive, QWidget* parent, const char* name) override;
-    void exportHTML(const QString& directory, const QString& baseName,
-                    QAIProgressMonitor* progress, QAILogMonitor* log) override;
+    void exportHTML(const QString& directory, const QString& baseName, QAIProgressMonitor* progress,
+                    QAILogMonitor* log) override;
     QWidget* openedWindow(const QString& file) override;
     void connectAccepted(QObject* receiver, const char* member) override;
     void connectRejected(QObject* receiver, const char* member) override;

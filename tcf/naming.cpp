@@ -11,11 +11,8 @@
 namespace {
 
 const EnumText namingTypes[] = {
-    {"D_OCCURENCE", NamingOp::D_OCCURENCE},
-    {"STATIC_NAME", NamingOp::STATIC_NAME},
-    {"LOOP_ID", NamingOp::LOOP_ID},
-    {"LOOP_REPEAT", NamingOp::LOOP_REPEAT},
-    {"LOOP_NUMBER", NamingOp::LOOP_NUMBER},
+    {"D_OCCURENCE", NamingOp::D_OCCURENCE}, {"STATIC_NAME", NamingOp::STATIC_NAME}, {"LOOP_ID", NamingOp::LOOP_ID},
+    {"LOOP_REPEAT", NamingOp::LOOP_REPEAT}, {"LOOP_NUMBER", NamingOp::LOOP_NUMBER},
 };
 
 // Whether QString::arg would find a placeholder in `text`: a '%', an
@@ -68,17 +65,17 @@ NamingOp* readOperand(QARes* element, const char* listName)
     QAResIdentifier* identifier = element->toResIdentifier();
     if (!identifier) {
         TCFLoad::error(QCoreApplication::translate("Load TCF", "unhandled resource type (%1) into %2 list",
-                                             "%1 is a number, %2 a string")
-                     .arg(QString::number(element->type()), QString::fromUtf8(listName)),
-                 element);
+                                                   "%1 is a number, %2 a string")
+                           .arg(QString::number(element->type()), QString::fromUtf8(listName)),
+                       element);
         return nullptr;
     }
     bool known = false;
     NamingOp::NamingType type = NamingOp::toType(identifier->value(), &known);
     if (!known) {
         TCFLoad::error(QCoreApplication::translate("Load TCF", "unknown identifier into %1 list", "%1 is a list name")
-                     .arg(QString::fromUtf8(listName)),
-                 element);
+                           .arg(QString::fromUtf8(listName)),
+                       element);
         return nullptr;
     }
     return new NamingOp(type);

@@ -79,9 +79,20 @@ void TCF::setDefaultStyle(Object object, Style* style)
 const char* TCF::strObject(Object object)
 {
     static const char* const texts[objectCount] = {
-        "WORLD",          "INSTANCE_TITLE", "INSTANCE_ACTIVATED", "INSTANCE_DESACTIVATED", "INSTANCE_DELETE",
-        "INSTANCE_NOTE",  "MESSAGE_BODY",   "MESSAGE_RETURN",     "MESSAGE_NOTE",          "SYNCHRONISATION",
-        "ACTION",         "LOOP_START",     "LOOP_END",           "TIME",
+        "WORLD",
+        "INSTANCE_TITLE",
+        "INSTANCE_ACTIVATED",
+        "INSTANCE_DESACTIVATED",
+        "INSTANCE_DELETE",
+        "INSTANCE_NOTE",
+        "MESSAGE_BODY",
+        "MESSAGE_RETURN",
+        "MESSAGE_NOTE",
+        "SYNCHRONISATION",
+        "ACTION",
+        "LOOP_START",
+        "LOOP_END",
+        "TIME",
     };
     return isSlot(object) ? texts[object] : nullptr;
 }

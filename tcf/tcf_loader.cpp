@@ -216,9 +216,9 @@ bool readLine(const Section& line, Style* style)
 {
     return readKey(line, "color", rgbKind, [style](QAResRGB* color) { style->setLineColor(color->value()); })
         && readKey(line, "style", identifierKind,
-                 [style](QAResIdentifier* text) { style->setLineStyle(Style::toLine(text->value())); })
+                   [style](QAResIdentifier* text) { style->setLineStyle(Style::toLine(text->value())); })
         && readKey(line, "arrow", identifierKind,
-                 [style](QAResIdentifier* text) { style->setArrowStyle(Style::toArrow(text->value())); });
+                   [style](QAResIdentifier* text) { style->setArrowStyle(Style::toArrow(text->value())); });
 }
 
 // One "style" group.  The factory makes the style as soon as its name and
@@ -227,9 +227,9 @@ bool readLine(const Section& line, Style* style)
 Style* readStyle(const Section& section, const TCF* tcf, StyleFactory factory)
 {
     QAResString* name = section.require("name", stringKind, definedString);
-    QAResInt* id = name ? readId(section, integerKind, definedInteger, section.tag("id"),
-                                 [tcf](int id) { return tcf->style(id); })
-                        : nullptr;
+    QAResInt* id = name
+        ? readId(section, integerKind, definedInteger, section.tag("id"), [tcf](int id) { return tcf->style(id); })
+        : nullptr;
     if (!id)
         return nullptr;
     std::unique_ptr<Style> style(factory ? factory(name->value(), id->value()) : new Style(name->value(), id->value()));
@@ -250,9 +250,11 @@ struct DefaultSlot {
     TCF::Object slot;
 };
 
-const DefaultSlot instanceSlots[] = {
-    {"title", TCF::INSTANCE_TITLE}, {"activated", TCF::INSTANCE_ACTIVATED},
-    {"desactivated", TCF::INSTANCE_DESACTIVATED}, {"delete", TCF::INSTANCE_DELETE}, {"note", TCF::INSTANCE_NOTE}};
+const DefaultSlot instanceSlots[] = {{"title", TCF::INSTANCE_TITLE},
+                                     {"activated", TCF::INSTANCE_ACTIVATED},
+                                     {"desactivated", TCF::INSTANCE_DESACTIVATED},
+                                     {"delete", TCF::INSTANCE_DELETE},
+                                     {"note", TCF::INSTANCE_NOTE}};
 const DefaultSlot messageSlots[] = {
     {"body", TCF::MESSAGE_BODY}, {"return", TCF::MESSAGE_RETURN}, {"note", TCF::MESSAGE_NOTE}};
 const DefaultSlot topSlots[] = {
@@ -270,10 +272,10 @@ void setDefaultSlot(QARes* value, TCF::Object slot, TCF* tcf, const QString& tag
     }
     Style* style = tcf->style(id->value());
     if (!style) {
-        TCFLoad::error(QCoreApplication::translate("Load TCF", "undefined style %1 for %2",
-                                                   "%1 is a style number, %2 a string")
-                           .arg(QString::number(id->value()), tag),
-                       value);
+        TCFLoad::error(
+            QCoreApplication::translate("Load TCF", "undefined style %1 for %2", "%1 is a style number, %2 a string")
+                .arg(QString::number(id->value()), tag),
+            value);
         return;
     }
     tcf->setDefaultStyle(slot, style);
@@ -389,8 +391,8 @@ ThreadState* readThreadState(const Section& section, TCF* tcf)
         [tcf](int id) { return tcf->threadState(id); });
     ThreadState* target = state.get();
     const bool good = target && readKey(section, "is_active_state", booleanKind, [target](QAResBoolean* active) {
-        target->isActiveState = active->value();
-    });
+                          target->isActiveState = active->value();
+                      });
     return good ? state.release() : nullptr;
 }
 
@@ -403,7 +405,7 @@ Glyph* readGlyph(const Section& section, TCF* tcf)
     const bool good = target
         && readKey(section, "icon_tag", stringKind, [target](QAResString* icon) { target->setIconTag(icon->value()); })
         && readKey(section, "type", identifierKind,
-                 [target](QAResIdentifier* type) { target->type = Glyph::toType(type->value()); });
+                   [target](QAResIdentifier* type) { target->type = Glyph::toType(type->value()); });
     return good ? glyph.release() : nullptr;
 }
 
@@ -419,10 +421,10 @@ bool readIdLength(const Section& section, TCF* tcf)
     // A negative count cannot size a definition block's ids, and a trace
     // selects a block by at most 9 of them.
     if (length->value() < 0 || length->value() > 9) {
-        TCFLoad::error(QCoreApplication::translate("Load TCF", "tcf.id_length must be between 0 and 9, not %1.",
-                                                   "%1 is a number")
-                           .arg(length->value()),
-                       length);
+        TCFLoad::error(
+            QCoreApplication::translate("Load TCF", "tcf.id_length must be between 0 and 9, not %1.", "%1 is a number")
+                .arg(length->value()),
+            length);
         return false;
     }
     tcf->setIdLength(length->value());
@@ -446,12 +448,11 @@ bool readSettings(const Section& section, TCF* tcf)
 {
     return readIdLength(section, tcf) && readTCFControlFlow(section, tcf)
         && readKey(section, "comment", stringKind, [tcf](QAResString* comment) { tcf->setComment(comment->value()); })
-        && readKey(section, "public_name", stringKind,
-                 [tcf](QAResString* name) { tcf->setPublicName(name->value()); })
+        && readKey(section, "public_name", stringKind, [tcf](QAResString* name) { tcf->setPublicName(name->value()); })
         && readKey(section, "display_world_actor", booleanKind,
-                 [tcf](QAResBoolean* shown) { tcf->displayWorldActor = shown->value(); })
+                   [tcf](QAResBoolean* shown) { tcf->displayWorldActor = shown->value(); })
         && readKey(section, "loop_naming", listKind,
-                 [tcf](QAResList* list) { tcf->loopNaming = _TCFFromResources_Naming(list, "tcf.loop_naming"); });
+                   [tcf](QAResList* list) { tcf->loopNaming = _TCFFromResources_Naming(list, "tcf.loop_naming"); });
 }
 
 TCF* readTCF(const Section& section, StyleFactory factory)

@@ -19,7 +19,7 @@ struct ApplicationEnvironment : ::testing::Environment {
 
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
-} // namespace
+}  // namespace
 
 QString writeFile(const QString& path, const QByteArray& text)
 {

@@ -37,7 +37,7 @@ public:
     void appendOutput(const QString& line) override { output << line; }
     void appendError(const QString& line) override { errors << line; }
 
-    QStringList keys; // the studio holds `node` under the key "node"
+    QStringList keys;  // the studio holds `node` under the key "node"
     FakeNodeInterface* node = nullptr;
     QString images = QStringLiteral("/images"), scripts = QStringLiteral("/scripts");
     QStringList command, output, errors;

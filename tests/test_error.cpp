@@ -83,7 +83,8 @@ TEST_F(ErrorTest, PrintsNonAsciiNamesAndMessagesInTheLocalEncoding)
     const QString name = QString::fromUtf8("größe.tcf");
     const QString message = QString::fromUtf8("Größe unbekannt");
     Error::error(message, name, 2, 0);
-    EXPECT_EQ(printed(), std::string(name.toLocal8Bit().constData()) + ":2:" + message.toLocal8Bit().constData() + "\n");
+    EXPECT_EQ(printed(),
+              std::string(name.toLocal8Bit().constData()) + ":2:" + message.toLocal8Bit().constData() + "\n");
     Error::warning(QString(), "x", 1, 1);
     EXPECT_EQ(printed(), "x:1:1:\n") << "a null message prints as empty text";
 }

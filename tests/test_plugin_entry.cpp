@@ -12,13 +12,14 @@ namespace {
 
 TEST(PluginLibrary, EntryPointsGiveAViewerThatTheLastReleaseDeletes)
 {
-    void* library = dlopen(SSV_PLUGIN_LIBRARY, RTLD_NOW | RTLD_LOCAL); // kept loaded: no unloading promised
+    void* library = dlopen(SSV_PLUGIN_LIBRARY, RTLD_NOW | RTLD_LOCAL);  // kept loaded: no unloading promised
     ASSERT_NE(library, nullptr) << dlerror();
     auto verification = reinterpret_cast<QUcmVerificationFunction>(dlsym(library, "qt_ucm_query_verification_data"));
     auto instantiate = reinterpret_cast<QUcmInstantiateFunction>(dlsym(library, "ucm_instantiate"));
     ASSERT_TRUE(verification && instantiate);
-    EXPECT_STREQ(verification(), "pattern=QT_UCM_VERIFICATION_DATA\nversion=3.3.8\nflags=01\n"
-                                 "buildkey=x86_64 Linux g++-4 full-config no-opengl QT_NO_LIBRARY_UNLOAD");
+    EXPECT_STREQ(verification(),
+                 "pattern=QT_UCM_VERIFICATION_DATA\nversion=3.3.8\nflags=01\n"
+                 "buildkey=x86_64 Linux g++-4 full-config no-opengl QT_NO_LIBRARY_UNLOAD");
 
     QUnknownInterface* component = instantiate();
     QUnknownInterface* found = nullptr;
@@ -37,4 +38,4 @@ TEST(PluginLibrary, EntryPointsGiveAViewerThatTheLastReleaseDeletes)
     EXPECT_TRUE(plugin.isNull()) << "the last release deletes the plug-in";
 }
 
-} // namespace
+}  // namespace

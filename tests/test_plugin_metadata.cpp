@@ -28,7 +28,7 @@ TEST(PluginDescription, EveryTextIsTranslatedInItsContextWithItsComment)
     QAStSTKSZPlugin plugin;
     RecordingTranslator translator;
     QCoreApplication::installTranslator(&translator);
-    translator.asked.clear(); // the application's own lookup
+    translator.asked.clear();  // the application's own lookup
     const struct {
         QString answer;
         const char *source, *comment;
@@ -105,4 +105,4 @@ TEST(PluginMetaObject, CastsAndDeclaresExactlyTheThreeSlotsThatDispatchVirtually
     EXPECT_EQ(plugin.qt_metacast(nullptr), nullptr);
 }
 
-} // namespace
+}  // namespace

@@ -111,25 +111,41 @@ protected:
 
 TEST_F(PluginRun, CommandLineEchoAndEachConfigurationOptionWithItsCondition)
 {
-    offer(Offer::Configuration); // all options set: key order, blanks kept
+    offer(Offer::Configuration);  // all options set: key order, blanks kept
     configuration.setValue("qxz_securestacksize", 2048);
     configuration.setValue("qxz_maxstacksize", "4096");
     configuration.setValue("qxl_entrypoints", "main isr");
     configuration.setValue("qxz_extstksize", "ext sizes.txt");
     configuration.setValue("qxz_template", "my template.html");
-    const QStringList tail{"x y.tsf", "b.tzf", "-report=\"indexWSSreport.html\"", "-qxz_template=\"my template.html\"",
-                           "-qxz_extstksize=\"ext sizes.txt\"", "-entrypoints=main isr", "-max=4096", "-security=2048"};
+    const QStringList tail{"x y.tsf",
+                           "b.tzf",
+                           "-report=\"indexWSSreport.html\"",
+                           "-qxz_template=\"my template.html\"",
+                           "-qxz_extstksize=\"ext sizes.txt\"",
+                           "-entrypoints=main isr",
+                           "-max=4096",
+                           "-security=2048"};
     EXPECT_EQ(run({"x y.tsf", "b.tzf"}, false),
               QStringList({"-w", "/opt/tool/bin/mergestacksize.pl", "-silent"}) + tail);
     EXPECT_EQ(studio.output, QStringList{"mergestacksize.pl " + tail.join(' ')});
 
-    const struct { const char* key; QVariant value; QString option; /* null: left out */ } cases[] = {
-        {"qxz_template", "t.html", "-qxz_template=\"t.html\""}, {"qxz_template", "", {}},
-        {"qxz_extstksize", "e.txt", "-qxz_extstksize=\"e.txt\""}, {"qxz_extstksize", QString(), {}},
-        {"qxl_entrypoints", "main", "-entrypoints=main"}, {"qxl_entrypoints", "", {}},
-        {"qxz_maxstacksize", 100, "-max=100"}, {"qxz_maxstacksize", "512", "-max=512"},
-        {"qxz_maxstacksize", 0, {}}, {"qxz_maxstacksize", "lots", {}},
-        {"qxz_securestacksize", 2048, "-security=2048"}, {"qxz_securestacksize", QVariant(), {}},
+    const struct {
+        const char* key;
+        QVariant value;
+        QString option; /* null: left out */
+    } cases[] = {
+        {"qxz_template", "t.html", "-qxz_template=\"t.html\""},
+        {"qxz_template", "", {}},
+        {"qxz_extstksize", "e.txt", "-qxz_extstksize=\"e.txt\""},
+        {"qxz_extstksize", QString(), {}},
+        {"qxl_entrypoints", "main", "-entrypoints=main"},
+        {"qxl_entrypoints", "", {}},
+        {"qxz_maxstacksize", 100, "-max=100"},
+        {"qxz_maxstacksize", "512", "-max=512"},
+        {"qxz_maxstacksize", 0, {}},
+        {"qxz_maxstacksize", "lots", {}},
+        {"qxz_securestacksize", 2048, "-security=2048"},
+        {"qxz_securestacksize", QVariant(), {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key + (" " + c.value.toString()).toStdString());
@@ -142,10 +158,18 @@ TEST_F(PluginRun, CommandLineEchoAndEachConfigurationOptionWithItsCondition)
 TEST_F(PluginRun, ReportNameAndOptionsFollowTheNodeLookup)
 {
     const char* group = "GroupWSSreport.html";
-    const struct { Offer offer; bool interactive; const char* report; bool options; } cases[] = {
-        {Offer::NoKeys, true, group, false}, {Offer::UnderSecondKey, true, group, false},
-        {Offer::NoInterface, true, group, false}, {Offer::NoTarget, true, group, false},
-        {Offer::NoNode, true, group, false}, {Offer::PlainNode, true, "P1.WSSreport.html", false},
+    const struct {
+        Offer offer;
+        bool interactive;
+        const char* report;
+        bool options;
+    } cases[] = {
+        {Offer::NoKeys, true, group, false},
+        {Offer::UnderSecondKey, true, group, false},
+        {Offer::NoInterface, true, group, false},
+        {Offer::NoTarget, true, group, false},
+        {Offer::NoNode, true, group, false},
+        {Offer::PlainNode, true, "P1.WSSreport.html", false},
         {Offer::NoConfiguration, true, "N1.WSSreport.html", false},
         {Offer::Configuration, true, "N1.WSSreport.html", true},
         {Offer::Configuration, false, "indexWSSreport.html", true},
@@ -166,11 +190,24 @@ TEST_F(PluginRun, FileNamesDecideBetweenScriptAndBrowser)
 {
     const QString a = "a.tsf", b = "b.tzf", r = "r.tzf.html";
     // No script files: the script does not run; a null `opened`: the browser does not start.
-    const struct { QStringList files; bool interactive; QStringList scriptFiles; QString opened; } cases[] = {
-        {{a, b}, false, {a, b}, {}}, {{b, b, a}, false, {b, a}, {}}, {{a, a, b}, false, {a, a, b}, {}},
-        {{r}, true, {}, r}, {{r}, false, {}, {}}, {{r, a, b}, true, {}, r}, {{r, a, b}, false, {}, {}},
-        {{r, "s.tzf.html", a, b}, true, {a, b}, {}}, {{r, r}, true, {}, r},
-        {{a}, true, {}, {}}, {{b}, true, {}, {}}, {{"k.tzf", "m.tzf", "n.tzf.html"}, true, {}, {}},
+    const struct {
+        QStringList files;
+        bool interactive;
+        QStringList scriptFiles;
+        QString opened;
+    } cases[] = {
+        {{a, b}, false, {a, b}, {}},
+        {{b, b, a}, false, {b, a}, {}},
+        {{a, a, b}, false, {a, a, b}, {}},
+        {{r}, true, {}, r},
+        {{r}, false, {}, {}},
+        {{r, a, b}, true, {}, r},
+        {{r, a, b}, false, {}, {}},
+        {{r, "s.tzf.html", a, b}, true, {a, b}, {}},
+        {{r, r}, true, {}, r},
+        {{a}, true, {}, {}},
+        {{b}, true, {}, {}},
+        {{"k.tzf", "m.tzf", "n.tzf.html"}, true, {}, {}},
         {{"A.TSF", "B.TZF"}, false, {"A.TSF", "B.TZF"}, {}},
         {{a, "c.tzf.json", "notes.txt", b}, false, {a, b}, {}},
         {{"/runs/1/a.tsf", "/runs/1/b.tzf"}, false, {"/runs/1/a.tsf", "/runs/1/b.tzf"}, {}},
@@ -178,7 +215,7 @@ TEST_F(PluginRun, FileNamesDecideBetweenScriptAndBrowser)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.files.join(' ').toStdString());
         QFile::remove(dir.filePath("xdg-open.args"));
-        QStringList arguments = run(c.files, c.interactive); // interp -w script [-silent] files -report=...
+        QStringList arguments = run(c.files, c.interactive);  // interp -w script [-silent] files -report=...
         ASSERT_TRUE(waitUntil([this] { return plugin.process == nullptr; }));
         arguments.removeAll("-silent");
         EXPECT_EQ(arguments.mid(2, arguments.size() - 3), c.scriptFiles);
@@ -212,7 +249,7 @@ TEST_F(PluginRun, ScriptOutputArrivesWholeOnceAndInOrder)
 {
     studio.command = QStringList{"perl"};
     studio.scripts = dir.path();
-    writeFile(dir.filePath("mergestacksize.pl"), // 11 bytes a line: over 1 MiB on each channel
+    writeFile(dir.filePath("mergestacksize.pl"),  // 11 bytes a line: over 1 MiB on each channel
               "for my $i (1 .. 100000) { printf STDOUT \"out %06d\\n\", $i; printf STDERR \"err %06d\\n\", $i }\n"
               "print STDOUT \"crlf\\r\\nlast out\"; print STDERR 'last err';\n");
     QStringList files{"a.tsf", "b.tzf"}, errors;
@@ -222,7 +259,8 @@ TEST_F(PluginRun, ScriptOutputArrivesWholeOnceAndInOrder)
         output << QString("out %1").arg(i, 6, 10, QLatin1Char('0'));
         errors << QString("err %1").arg(i, 6, 10, QLatin1Char('0'));
     }
-    output << "crlf" << "last out";
+    output << "crlf"
+           << "last out";
     errors << "last err";
     EXPECT_EQ(studio.output.size(), output.size());
     EXPECT_TRUE(studio.output == output);
@@ -244,13 +282,13 @@ TEST_F(PluginRun, OpenerRunsUnwaitedWithItsOutputShownOrShowsACriticalBox)
     EXPECT_EQ(studio.output, (QStringList{"xdg-open my report.tzf.html", "opening my report.tzf.html", "end"}));
     EXPECT_EQ(studio.errors, QStringList{"no handler"});
 
-    plugin.initialize(nullptr, nullptr); // without a studio: it starts, nothing is shown
+    plugin.initialize(nullptr, nullptr);  // without a studio: it starts, nothing is shown
     plugin.executeBrowser("r.tzf.html");
     ASSERT_TRUE(waitUntil([this] { return plugin.process == nullptr; }));
     EXPECT_EQ(fileLines(dir.filePath("xdg-open.args")), QStringList{"r.tzf.html"});
     EXPECT_EQ(studio.output.size(), 3);
 
-    plugin.initialize(&studio, nullptr); // an opener that cannot start: one critical box
+    plugin.initialize(&studio, nullptr);  // an opener that cannot start: one critical box
     studio.output.clear();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     qputenv("PATH", dir.filePath("nothing-here").toLocal8Bit());
@@ -290,7 +328,7 @@ TEST_F(PluginRun, ExportCopiesTheCurrentReportToDirectorySeparatorBaseNameHtml)
     exportTo(dir.path(), "given.tzf");
     EXPECT_EQ(fileLines(given), QStringList{"<p>given</p>"}) << "a copy onto itself keeps the file";
     writeFile(copy, "old");
-    run({"notes.txt"}, false); // no report any more
+    run({"notes.txt"}, false);  // no report any more
     exportTo(dir.path(), "copy");
     EXPECT_EQ(fileLines(copy), QStringList{"old"}) << "a failed copy leaves the destination";
     EXPECT_FALSE(QAFileUtil::copyFile("missing", copy));
@@ -298,4 +336,4 @@ TEST_F(PluginRun, ExportCopiesTheCurrentReportToDirectorySeparatorBaseNameHtml)
     EXPECT_TRUE(QAFileUtil::copyFile(given, copy));
 }
 
-} // namespace
+}  // namespace

@@ -68,15 +68,14 @@ TEST(QARes, EachKindCastsOnlyToItself)
     QAResIdentifier identifier("id", "NESTED");
     QAResRGB rgb("c", RGBValue(1, 2, 3));
     QARes* all[] = {&group, &list, &string, &integer, &boolean, &identifier, &rgb};
-    const QARes::Type types[] = {QARes::Group, QARes::List, QARes::String, QARes::Integer,
+    const QARes::Type types[] = {QARes::Group,   QARes::List,       QARes::String, QARes::Integer,
                                  QARes::Boolean, QARes::Identifier, QARes::RGB};
     for (int i = 0; i < 7; ++i) {
         QARes* res = all[i];
         EXPECT_EQ(res->type(), types[i]);
-        const int casts = (res->toResGroup() != nullptr) + (res->toResList() != nullptr) +
-                          (res->toResString() != nullptr) + (res->toResInt() != nullptr) +
-                          (res->toResBoolean() != nullptr) + (res->toResIdentifier() != nullptr) +
-                          (res->toResRGB() != nullptr);
+        const int casts = (res->toResGroup() != nullptr) + (res->toResList() != nullptr)
+            + (res->toResString() != nullptr) + (res->toResInt() != nullptr) + (res->toResBoolean() != nullptr)
+            + (res->toResIdentifier() != nullptr) + (res->toResRGB() != nullptr);
         EXPECT_EQ(casts, 1) << "kind " << types[i];
     }
     EXPECT_EQ(group.toResGroup(), &group);

@@ -62,8 +62,8 @@ TEST(StackSizeHost, WithoutADisplayAFailedOpenerBoxGoesToStandardError)
 {
     QTemporaryDir noOpener;
     const QString report = writeFile(noOpener.filePath("r.tzf.html"), "<p>report</p>");
-    const HostRun run = host({"--plugin", plugin, "--interpreter", "/bin/sh", "--interactive", report},
-                             noOpener.path(), noOpener.path().toLocal8Bit());
+    const HostRun run = host({"--plugin", plugin, "--interpreter", "/bin/sh", "--interactive", report}, noOpener.path(),
+                             noOpener.path().toLocal8Bit());
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.contains("xdg-open " + report));
     EXPECT_TRUE(run.err.contains("Help Module Error: xdg-open " + report + "\nUnable to run command"))
@@ -73,7 +73,11 @@ TEST(StackSizeHost, WithoutADisplayAFailedOpenerBoxGoesToStandardError)
 TEST(StackSizeHost, BadCommandLinesAndLibrariesGiveAClearMessage)
 {
     const QString file = examples + "app.tsf";
-    const struct { QStringList arguments; int status; QString message; } cases[] = {
+    const struct {
+        QStringList arguments;
+        int status;
+        QString message;
+    } cases[] = {
         {{"--bogus", file}, 2, "unknown option '--bogus'"},
         {{file, "--export", "dir"}, 2, "--export needs DIRECTORY BASE"},
         {{"--config", "qxz_maxstacksize=1", file}, 2, "--config needs --node"},
@@ -82,9 +86,11 @@ TEST(StackSizeHost, BadCommandLinesAndLibrariesGiveAClearMessage)
         {{"--plugin", plugin, examples + "missing.tsf"}, 2, "no such file: " + examples + "missing.tsf"},
         {{"--plugin", plugin, "--interpreter", "no-such-perl", file}, 2, "interpreter not found: no-such-perl"},
         {{"--plugin", file, "--describe"}, 1, "cannot load the plug-in library"},
-        {{"--plugin", SSV_HOSTSDK_LIBRARY, "--describe"}, 1,
+        {{"--plugin", SSV_HOSTSDK_LIBRARY, "--describe"},
+         1,
          SSV_HOSTSDK_LIBRARY " is not a plug-in: it has no qt_ucm_query_verification_data"},
-        {{"--plugin", SSV_BAD_RECORD_LIBRARY, "--describe"}, 1,
+        {{"--plugin", SSV_BAD_RECORD_LIBRARY, "--describe"},
+         1,
          SSV_BAD_RECORD_LIBRARY " was built for another host: its build record is "
                                 "\"pattern=QT_UCM_VERIFICATION_DATA; version=3.3.4;"},
         {{"--plugin", plugin, file, "--export", "/no/such/dir", "r"}, 1, "export to /no/such/dir/r.html failed"},
@@ -99,4 +105,4 @@ TEST(StackSizeHost, BadCommandLinesAndLibrariesGiveAClearMessage)
     EXPECT_TRUE(host({"--plugin", plugin, "--describe"}).out.contains("name: DOR\n"));
 }
 
-} // namespace
+}  // namespace

@@ -108,15 +108,51 @@ class CountingStyle : public Style {
 public:
     using Style::Style;
     std::map<std::string, int> calls;
-    void setTextColor(const RGBValue& c) override { ++calls["textColor"]; Style::setTextColor(c); }
-    void setBackColor(const RGBValue& c) override { ++calls["backColor"]; Style::setBackColor(c); }
-    void setLineColor(const RGBValue& c) override { ++calls["lineColor"]; Style::setLineColor(c); }
-    void setFontStyle(Style::Font f) override { ++calls["fontStyle"]; Style::setFontStyle(f); }
-    void setLineStyle(Style::Line l) override { ++calls["lineStyle"]; Style::setLineStyle(l); }
-    void setArrowStyle(Style::Arrow a) override { ++calls["arrowStyle"]; Style::setArrowStyle(a); }
-    void setFontSize(int s) override { ++calls["fontSize"]; Style::setFontSize(s); }
-    void setFontName(const QString& n) override { ++calls["fontName"]; Style::setFontName(n); }
-    void composeFontStyle(Style::Font f) override { ++calls["composeFontStyle"]; Style::composeFontStyle(f); }
+    void setTextColor(const RGBValue& c) override
+    {
+        ++calls["textColor"];
+        Style::setTextColor(c);
+    }
+    void setBackColor(const RGBValue& c) override
+    {
+        ++calls["backColor"];
+        Style::setBackColor(c);
+    }
+    void setLineColor(const RGBValue& c) override
+    {
+        ++calls["lineColor"];
+        Style::setLineColor(c);
+    }
+    void setFontStyle(Style::Font f) override
+    {
+        ++calls["fontStyle"];
+        Style::setFontStyle(f);
+    }
+    void setLineStyle(Style::Line l) override
+    {
+        ++calls["lineStyle"];
+        Style::setLineStyle(l);
+    }
+    void setArrowStyle(Style::Arrow a) override
+    {
+        ++calls["arrowStyle"];
+        Style::setArrowStyle(a);
+    }
+    void setFontSize(int s) override
+    {
+        ++calls["fontSize"];
+        Style::setFontSize(s);
+    }
+    void setFontName(const QString& n) override
+    {
+        ++calls["fontName"];
+        Style::setFontName(n);
+    }
+    void composeFontStyle(Style::Font f) override
+    {
+        ++calls["composeFontStyle"];
+        Style::composeFontStyle(f);
+    }
 };
 
 TEST(Style, ResourceRoundTripGoesThroughTheVirtualSetters)
@@ -144,8 +180,8 @@ TEST(Style, ResourceRoundTripGoesThroughTheVirtualSetters)
     EXPECT_EQ(copy.arrowStyle(), original.arrowStyle());
     EXPECT_EQ(copy.fontName(), original.fontName());
     EXPECT_EQ(copy.fontSize(), original.fontSize());
-    const std::map<std::string, int> expected = {{"textColor", 1}, {"backColor", 1},  {"lineColor", 1},
-                                                 {"lineStyle", 1}, {"arrowStyle", 1}, {"fontSize", 1},
+    const std::map<std::string, int> expected = {{"textColor", 1}, {"backColor", 1},       {"lineColor", 1},
+                                                 {"lineStyle", 1}, {"arrowStyle", 1},      {"fontSize", 1},
                                                  {"fontName", 1},  {"composeFontStyle", 2}};
     EXPECT_EQ(copy.calls, expected);
 
@@ -158,14 +194,17 @@ TEST(Style, ResourceRoundTripGoesThroughTheVirtualSetters)
 TEST(Style, FromResourceSkipsWrongKindsAndLooksOnlyAtTheFirstBackgroundChild)
 {
     std::unique_ptr<QAResGroup> group(new QAResGroup(
-        "style", chainSiblings({new QAResInt("name", 3), new QAResString("id", "5"),
-                        new QAResGroup("background", chainSiblings({new QAResInt("width", 1),
-                                                            new QAResRGB("color", RGBValue(1, 1, 1))})),
-                        new QAResGroup("text", chainSiblings({new QAResIdentifier("style", "BOLD"),
-                                                      new QAResString("size", "big"),
-                                                      new QAResList("style", chainSiblings({new QAResIdentifier(nullptr, "ITALIC"),
-                                                                                    new QAResInt(nullptr, 4)}))})),
-                        new QAResString("line", "DOT_LINE"), new QAResInt("unknown", 1)})));
+        "style",
+        chainSiblings(
+            {new QAResInt("name", 3), new QAResString("id", "5"),
+             new QAResGroup("background",
+                            chainSiblings({new QAResInt("width", 1), new QAResRGB("color", RGBValue(1, 1, 1))})),
+             new QAResGroup("text",
+                            chainSiblings({new QAResIdentifier("style", "BOLD"), new QAResString("size", "big"),
+                                           new QAResList("style",
+                                                         chainSiblings({new QAResIdentifier(nullptr, "ITALIC"),
+                                                                        new QAResInt(nullptr, 4)}))})),
+             new QAResString("line", "DOT_LINE"), new QAResInt("unknown", 1)})));
     CountingStyle s("S", 2);
     s.fromResource(group.get(), true);
     EXPECT_EQ(s.name(), QString("S"));
@@ -175,8 +214,8 @@ TEST(Style, FromResourceSkipsWrongKindsAndLooksOnlyAtTheFirstBackgroundChild)
     EXPECT_EQ(s.fontSize(), 12);
     EXPECT_EQ(s.calls.count("backColor"), 0u);
 
-    std::unique_ptr<QAResGroup> replace(new QAResGroup(
-        "style", new QAResGroup("text", new QAResIdentifier("style", "ITALIC"))));
+    std::unique_ptr<QAResGroup> replace(
+        new QAResGroup("style", new QAResGroup("text", new QAResIdentifier("style", "ITALIC"))));
     s.fromResource(replace.get(), true);
     EXPECT_EQ(s.fontStyle(), Style::ITALIC) << "a single identifier replaces the emphasis";
 
@@ -189,14 +228,15 @@ TEST(Style, FromResourceSkipsWrongKindsAndLooksOnlyAtTheFirstBackgroundChild)
 TEST(Style, DebugPrintShowsEveryFieldButTheArrow)
 {
     Style s("S", 7);
-    EXPECT_EQ(print(s), "Style( \"S\", 7) {\n"
-                        " text_color = rgb(0, 0, 0)\n"
-                        " back_color = rgb(255, 255, 255)\n"
-                        " line_color = rgb(0, 0, 0)\n"
-                        " font_style = NORMAL\n"
-                        " line_style = SOLID_LINE\n"
-                        " font_name  = \"\"\n"
-                        " font_size  = 12\n}\n");
+    EXPECT_EQ(print(s),
+              "Style( \"S\", 7) {\n"
+              " text_color = rgb(0, 0, 0)\n"
+              " back_color = rgb(255, 255, 255)\n"
+              " line_color = rgb(0, 0, 0)\n"
+              " font_style = NORMAL\n"
+              " line_style = SOLID_LINE\n"
+              " font_name  = \"\"\n"
+              " font_size  = 12\n}\n");
     s.setFontStyle(Style::Font(Style::BOLD | Style::ITALIC | Style::UNDERLINE));
     s.setLineStyle(Style::Line(9));
     s.setFontName("Mono");

@@ -11,8 +11,9 @@ TEST(TCFExample, SequenceConfigurationLoadsWithoutMessages)
     ASSERT_NE(root, nullptr) << error.toStdString();
     std::unique_ptr<TCFList> list(readTCFFromResources(root.get()));
     EXPECT_EQ(recorder.messages(), Texts{});
-    ASSERT_EQ(census(*list), "RTOS(plain,title,reply,interrupt,note,loop|task,isr,queue|dormant,ready,running,blocked"
-                             "|unexpected call,check failed,unexpected data,marker); Minimal(default|||)");
+    ASSERT_EQ(census(*list),
+              "RTOS(plain,title,reply,interrupt,note,loop|task,isr,queue|dormant,ready,running,blocked"
+              "|unexpected call,check failed,unexpected data,marker); Minimal(default|||)");
     const TCF* rtos = list->head->item;
     EXPECT_EQ(rtos->defaultStyle(TCF::MESSAGE_RETURN)->name(), "reply");
     EXPECT_EQ(Naming::processLoop(rtos->loopNaming, 1, "3.2", 4), "3.2 #4");

@@ -235,12 +235,12 @@ tcf {
     }
     ReportRecorder recorder;
     std::unique_ptr<TCFList> list = loadTCF(text + "}\n");
-    EXPECT_EQ(recorder.messages(),
-              (Texts{"7:5: tcf.default_style.instance must be a group",
-                     "6:15: tcf.default_style.message.note must be an integer",
-                     "5:15: tcf.default_style.action must be an integer",
-                     "5:5: undefined style 7 for tcf.default_style.time",
-                     "4:12: undefined style 8 for tcf.default_style.loop.end"}))
+    EXPECT_EQ(
+        recorder.messages(),
+        (Texts{"7:5: tcf.default_style.instance must be a group",
+               "6:15: tcf.default_style.message.note must be an integer",
+               "5:15: tcf.default_style.action must be an integer", "5:5: undefined style 7 for tcf.default_style.time",
+               "4:12: undefined style 8 for tcf.default_style.loop.end"}))
         << "reported in the order of the slots";
     ASSERT_EQ(list->count, 2);
     EXPECT_EQ(slotIds(*list->head->item), (std::vector<int>{2, 1, 1, 1, 1, 1, 2, 1, 1, 1, 1, 2, 1, 1}));
@@ -308,8 +308,9 @@ TEST(TCFLoader, FactoryMakesEveryStyleThatPassesItsNameAndIdChecks)
     ASSERT_EQ(census(*list), "T(all,single|||)");
     const LoggingStyle* all = dynamic_cast<const LoggingStyle*>(list->head->item->style(1));
     ASSERT_NE(all, nullptr) << "the factory's object is the style";
-    EXPECT_EQ(all->calls, (Texts{"textColor", "fontName", "fontSize", "compose", "compose", "backColor", "lineColor",
-                                 "lineStyle", "arrowStyle"}));
+    EXPECT_EQ(all->calls,
+              (Texts{"textColor", "fontName", "fontSize", "compose", "compose", "backColor", "lineColor", "lineStyle",
+                     "arrowStyle"}));
     EXPECT_EQ(all->textColor(), RGBValue(1, 2, 3));
     EXPECT_EQ(all->fontName(), "Mono");
     EXPECT_EQ(all->fontSize(), 8);

@@ -28,8 +28,7 @@ public:
 
 private:
     static inline Texts reports_;
-    static void record(Error::Severity severity, const QString& message, const QString& fileName, int line,
-                       int column)
+    static void record(Error::Severity severity, const QString& message, const QString& fileName, int line, int column)
     {
         reports_.push_back((fileName == QLatin1String("test.qares") ? "" : fileName.toStdString() + ':')
                            + std::to_string(line) + ':' + std::to_string(column) + ": "

@@ -20,14 +20,15 @@ TEST(TraceTool, ExitStatusesSummariesAndMessages)
     };
     const QString good = write("good.qares", "# no configuration yet\n");
     const QString broken = write("broken.qares", "tcf {\n  name = \"open\n}\n");
-    const QString bad = write("bad.qares", "tcf {\n  name = \"Bad\"\n  id_length = \"2\"\n}\n"
-                                           "tcf {\n  name = \"Good\"\n  style { name = \"s\" id = 1 }\n"
-                                           "  instance_type { id = T style = 4 }\n}\n");
+    const QString bad = write("bad.qares",
+                              "tcf {\n  name = \"Bad\"\n  id_length = \"2\"\n}\n"
+                              "tcf {\n  name = \"Good\"\n  style { name = \"s\" id = 1 }\n"
+                              "  instance_type { id = T style = 4 }\n}\n");
     const auto usage = [](const char* problem) {
         return "tracetool: " + std::string(problem) + "\nTry 'tracetool --help'.\n";
     };
-    const std::string badErr = bad.toStdString() + ":3:3: error: tcf.id_length must be an integer\n"
-        + bad.toStdString() + ":8:26: error: undefined style 4 for tcf.instance_type.style.\n";
+    const std::string badErr = bad.toStdString() + ":3:3: error: tcf.id_length must be an integer\n" + bad.toStdString()
+        + ":8:26: error: undefined style 4 for tcf.instance_type.style.\n";
     struct Case {
         QStringList arguments;
         int status;
@@ -35,7 +36,9 @@ TEST(TraceTool, ExitStatusesSummariesAndMessages)
         std::vector<std::string> out;
     };
     const Case cases[] = {
-        {{"config", SSV_SOURCE_DIR "/examples/config/sequence.qares"}, 0, "",
+        {{"config", SSV_SOURCE_DIR "/examples/config/sequence.qares"},
+         0,
+         "",
          {"2 configurations", "configuration \"RTOS\"", "control flow:  NESTED",
           "(\"%1 #%2\", LOOP_ID, LOOP_REPEAT); loop 1, id 1.3, iteration 5: \"1.3 #5\"",
           "INSTANCE_DELETE       4 \"interrupt\"", "isr: icon \"icon-interrupt\"",

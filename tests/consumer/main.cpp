@@ -10,8 +10,8 @@
 int main()
 {
     QString error;
-    std::unique_ptr<QARes> root(readResourceText(
-        "style { name = \"consumer\" id = 3 text { style = (BOLD) } }", "consumer.qares", &error));
+    std::unique_ptr<QARes> root(
+        readResourceText("style { name = \"consumer\" id = 3 text { style = (BOLD) } }", "consumer.qares", &error));
     if (!root) {
         std::cerr << error.toLocal8Bit().constData() << '\n';
         return 1;

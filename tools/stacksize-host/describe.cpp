@@ -9,7 +9,7 @@ void line(std::ostream& out, const char* label, const QString& value)
     out << label << ": " << value.toLocal8Bit().constData() << '\n';
 }
 
-} // namespace
+}  // namespace
 
 void printDescription(QAStViewerPlugin* viewer, std::ostream& out)
 {

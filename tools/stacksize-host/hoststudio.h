@@ -35,5 +35,5 @@ private:
     QString imagesDirectory_;
     QString scriptsDirectory_;
     QStringList interpreter_;
-    std::unique_ptr<HostNode> node_; // null without --node
+    std::unique_ptr<HostNode> node_;  // null without --node
 };

@@ -39,7 +39,7 @@ bool instantiate(void* library, const QString& path, LoadedPlugin* loaded, QStri
     return false;
 }
 
-} // namespace
+}  // namespace
 
 bool loadPlugin(const QString& path, LoadedPlugin* loaded, QString* error)
 {
@@ -48,17 +48,15 @@ bool loadPlugin(const QString& path, LoadedPlugin* loaded, QString* error)
         *error = QStringLiteral("cannot load the plug-in library: %1").arg(QString::fromLocal8Bit(dlerror()));
         return false;
     }
-    auto verification =
-        reinterpret_cast<QUcmVerificationFunction>(dlsym(library, "qt_ucm_query_verification_data"));
+    auto verification = reinterpret_cast<QUcmVerificationFunction>(dlsym(library, "qt_ucm_query_verification_data"));
     if (!verification) {
         *error = QStringLiteral("%1 is not a plug-in: it has no qt_ucm_query_verification_data").arg(path);
         return false;
     }
     const char* record = verification();
     if (!record || std::strcmp(record, QUcmBuildRecord) != 0) {
-        *error =
-            QStringLiteral("%1 was built for another host: its build record is \"%2\", this host's is \"%3\"")
-                .arg(path, describeRecord(record), describeRecord(QUcmBuildRecord));
+        *error = QStringLiteral("%1 was built for another host: its build record is \"%2\", this host's is \"%3\"")
+                     .arg(path, describeRecord(record), describeRecord(QUcmBuildRecord));
         return false;
     }
     return instantiate(library, path, loaded, error);

@@ -4,7 +4,7 @@
 #include "host/viewerplugin.h"
 
 struct LoadedPlugin {
-    QUnknownInterface* component = nullptr; // holds the plug-in object
+    QUnknownInterface* component = nullptr;  // holds the plug-in object
     QAStViewerPlugin* viewer = nullptr;
 };
 

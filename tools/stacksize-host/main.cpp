@@ -86,8 +86,10 @@ int exportReport(QAStViewerPlugin* viewer, const HostOptions& options, ConsoleOu
     const QDateTime after = QFileInfo(destination).lastModified();
     if (after.isValid() && after != before)
         return Success;
-    return fail(Failure, QStringLiteral("export to %1 failed: there is no report to copy, or the destination "
-                                        "cannot be written").arg(destination));
+    return fail(Failure,
+                QStringLiteral("export to %1 failed: there is no report to copy, or the destination "
+                               "cannot be written")
+                    .arg(destination));
 }
 
 int run(QAStViewerPlugin* viewer, HostStudio* studio, const HostOptions& options)
@@ -105,7 +107,7 @@ int run(QAStViewerPlugin* viewer, HostStudio* studio, const HostOptions& options
     return options.exportDirectory.isNull() ? Success : exportReport(viewer, options, studio->outputWindow());
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -120,12 +122,12 @@ int main(int argc, char** argv)
     if (!checkInputs(options, &error))
         return fail(UsageError, error);
     chooseQtPlatform();
-    int qtArgumentCount = 1; // the options are the host's own, not Qt's (Qt has a -plugin too)
+    int qtArgumentCount = 1;  // the options are the host's own, not Qt's (Qt has a -plugin too)
     QApplication application(qtArgumentCount, argv);
     std::optional<HeadlessDialogs> headless;
     if (isHeadlessPlatform())
         headless.emplace();
-    HostStudio studio(options); // outlives the plug-in, which keeps a pointer to it
+    HostStudio studio(options);  // outlives the plug-in, which keeps a pointer to it
     LoadedPlugin plugin;
     if (!loadPlugin(options.pluginPath, &plugin, &error))
         return fail(Failure, error);

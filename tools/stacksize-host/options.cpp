@@ -57,7 +57,7 @@ bool setExport(const QStringList& values, HostOptions* options, QString*)
 
 struct ValueOption {
     const char* name;
-    const char* valueNames; // one word per value
+    const char* valueNames;  // one word per value
     bool (*apply)(const QStringList& values, HostOptions* options, QString* error);
 };
 
@@ -69,8 +69,7 @@ const ValueOption valueOptions[] = {
 
 // The values of the option at arguments[*index], one per word of
 // `valueNames`; *index moves past them.
-bool takeValues(const QStringList& arguments, int* index, const char* valueNames, QStringList* values,
-                QString* error)
+bool takeValues(const QStringList& arguments, int* index, const char* valueNames, QStringList* values, QString* error)
 {
     const int count = QString::fromLatin1(valueNames).split(QLatin1Char(' ')).size();
     if (*index + count >= arguments.size()) {
@@ -108,7 +107,7 @@ bool applyOption(const QStringList& arguments, int* index, HostOptions* options,
     }
     if (const ValueOption* option = findOption(valueOptions, name))
         return takeValues(arguments, index, option->valueNames, &values, error)
-               && option->apply(values, options, error);
+            && option->apply(values, options, error);
     *error = QStringLiteral("unknown option '%1'").arg(name);
     return false;
 }
@@ -124,7 +123,7 @@ bool checkCombination(const HostOptions& options, QString* error)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 bool parseHostOptions(const QStringList& arguments, HostOptions* options, QString* error)
 {

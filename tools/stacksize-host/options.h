@@ -11,12 +11,12 @@ struct HostOptions {
     QString scriptsDirectory = QStringLiteral(".");
     QStringList interpreter{QStringLiteral("perl")};
     QString imagesDirectory = QStringLiteral(".");
-    QString nodeName; // null: the studio offers no node
+    QString nodeName;  // null: the studio offers no node
     QList<QPair<QString, QString>> configuration;
     bool interactive = false;
     bool describe = false;
     bool help = false;
-    QString exportDirectory; // null: no export
+    QString exportDirectory;  // null: no export
     QString exportBase;
     QStringList files;
 };

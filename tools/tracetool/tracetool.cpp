@@ -7,8 +7,7 @@
 namespace {
 
 const Command commands[] = {
-    {"config", "config [--help] FILE...", "load resource files and summarize their trace configurations",
-     runConfig},
+    {"config", "config [--help] FILE...", "load resource files and summarize their trace configurations", runConfig},
 };
 
 void printHelp()

@@ -14,16 +14,15 @@
 
 namespace {
 
-const char help[] =
-    "Usage: tracetool config [--help] [--] FILE...\n"
-    "\n"
-    "Reads each FILE in the resource text format, loads the trace configurations\n"
-    "of its \"tcf\" resources and prints a summary of each one.  Problems go to\n"
-    "stderr: syntax errors as FILE:LINE:COLUMN: MESSAGE, configuration problems\n"
-    "as FILE:LINE:COLUMN: error: MESSAGE.\n"
-    "\n"
-    "Exit status: 0 when every file loads without an error, 1 after a syntax or\n"
-    "configuration error, 2 for a bad command line or an unreadable file.\n";
+const char help[] = "Usage: tracetool config [--help] [--] FILE...\n"
+                    "\n"
+                    "Reads each FILE in the resource text format, loads the trace configurations\n"
+                    "of its \"tcf\" resources and prints a summary of each one.  Problems go to\n"
+                    "stderr: syntax errors as FILE:LINE:COLUMN: MESSAGE, configuration problems\n"
+                    "as FILE:LINE:COLUMN: error: MESSAGE.\n"
+                    "\n"
+                    "Exit status: 0 when every file loads without an error, 1 after a syntax or\n"
+                    "configuration error, 2 for a bad command line or an unreadable file.\n";
 
 // Prints a loader report the way compilers do, one line each.
 void printReport(Error::Severity severity, const QString& message, const QString& fileName, int line, int column)
@@ -40,8 +39,8 @@ int summarizeFile(const QString& fileName)
 {
     const QFileInfo info(fileName);
     if (!info.isFile() || !info.isReadable()) {
-        std::cerr << "tracetool: cannot read '" << fileName << "': "
-                  << (info.exists() ? "not a readable file" : "no such file") << "\n";
+        std::cerr << "tracetool: cannot read '" << fileName
+                  << "': " << (info.exists() ? "not a readable file" : "no such file") << "\n";
         return ExitUsage;
     }
     QString syntaxError;

@@ -58,8 +58,7 @@ QString fontStyleText(int fontStyle)
 void printStyle(std::ostream& out, const Style& style)
 {
     out << "    " << style.id() << ' ' << quoted(style.name()) << ": text " << style.textColor() << ' '
-        << fontStyleText(style.fontStyle()) << ", font "
-        << optionalText(style.fontName(), "default") << ' '
+        << fontStyleText(style.fontStyle()) << ", font " << optionalText(style.fontName(), "default") << ' '
         << style.fontSize() << ", background " << style.backColor() << ", line " << style.lineColor() << ' '
         << known(Style::strLine(style.lineStyle())) << ' ' << known(Style::strArrow(style.arrowStyle())) << "\n";
 }
@@ -89,8 +88,8 @@ void printLoopNaming(std::ostream& out, Naming* naming)
 
 void printInstanceType(std::ostream& out, const InstanceType& type)
 {
-    out << "    " << type.name << ": icon " << optionalText(type.iconTag)
-        << ", style " << styleRef(type.style) << ", control flow " << controlFlowText(type.nestedControlFlow())
+    out << "    " << type.name << ": icon " << optionalText(type.iconTag) << ", style " << styleRef(type.style)
+        << ", control flow " << controlFlowText(type.nestedControlFlow())
         << (type.hasControlFlow ? " (own)" : " (configuration's)") << "\n      naming "
         << (type.naming ? namingText(*type.naming) : QStringLiteral("default"))
         << "; occurrence 1 of Model: " << quoted(Naming::processInstance(type.naming, 1, QStringLiteral("Model")))
