@@ -1,7 +1,8 @@
 // The library's containers.
 //
-// List<T>   circular doubly linked list; iteration from `head` follows
-//           insertion order, append/pop form a stack.  Never owns its items.
+// List<T>   circular doubly linked list; iteration from `head` (and range-for)
+//           follows insertion order, append/pop form a stack.  Never owns its
+//           items: deleteAll() is there for lists whose owner holds them.
 // Hash<T*>  chained hash table of pointers, interned by identity; within a
 //           bucket the newest entry comes first.  Subclasses give code() and
 //           their own key search.  Never owns its items.
@@ -70,6 +71,33 @@ public:
         }
         delete node;
         --count;
+    }
+
+    // Forward iteration over the items, in insertion order.
+    class Iterator {
+    public:
+        Iterator(Node* node, const List* list) : node_(node), list_(list) {}
+        T& operator*() const { return node_->item; }
+        Iterator& operator++()
+        {
+            node_ = node_->next == list_->head ? nullptr : node_->next;
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return node_ != other.node_; }
+        bool operator==(const Iterator& other) const { return node_ == other.node_; }
+
+    private:
+        Node* node_;
+        const List* list_;
+    };
+    Iterator begin() const { return Iterator(head, this); }
+    Iterator end() const { return Iterator(nullptr, this); }
+
+    // Deletes every item (a list of owned pointers) and empties the list.
+    void deleteAll()
+    {
+        while (head)
+            delete pop();
     }
 
     // Frees every node, never the items.

@@ -99,8 +99,7 @@ NamingOp::NamingType NamingOp::toType(const char* text, bool* ok)
 
 Naming::~Naming()
 {
-    while (ops.count)
-        delete ops.pop();
+    ops.deleteAll();
 }
 
 QString Naming::processInstance(Naming* naming, int occurrence, const QString& staticName)

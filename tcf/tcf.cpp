@@ -8,23 +8,11 @@ namespace {
 template <class T, class Match>
 T* firstMatch(const List<T*>& list, Match matches)
 {
-    typename List<T*>::Node* node = list.head;
-    if (!node)
-        return nullptr;
-    do {
-        if (node->item && matches(node->item))
-            return node->item;
-        node = node->next;
-    } while (node != list.head);
+    for (T* item : list) {
+        if (item && matches(item))
+            return item;
+    }
     return nullptr;
-}
-
-// Deletes every item of `list` and empties it.
-template <class T>
-void deleteAll(List<T*>& list)
-{
-    while (list.count)
-        delete list.pop();
 }
 
 bool isSlot(TCF::Object object)
@@ -53,10 +41,10 @@ TCF::TCF(const QString& name, int idLength) : name_(name), idLength_(idLength) {
 
 TCF::~TCF()
 {
-    deleteAll(styles);
-    deleteAll(instanceTypes);
-    deleteAll(threadStates);
-    deleteAll(glyphs);
+    styles.deleteAll();
+    instanceTypes.deleteAll();
+    threadStates.deleteAll();
+    glyphs.deleteAll();
     delete loopNaming;
 }
 
@@ -155,7 +143,7 @@ bool TCF::addInstanceType(InstanceType* type)
 
 TCFList::~TCFList()
 {
-    deleteAll(*this);
+    deleteAll();
 }
 
 TCF* TCFList::search(const QString& name)

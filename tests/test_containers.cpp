@@ -57,6 +57,38 @@ TEST(List, SingleNodeRingsToItselfAndRemoveUnlinksAnyNode)
     EXPECT_EQ(list.count, 0);
 }
 
+TEST(List, RangeForFollowsInsertionOrderAndDeleteAllFreesTheItems)
+{
+    List<int> empty;
+    for (int item : empty)
+        ADD_FAILURE() << "an empty list yields " << item;
+
+    List<int> numbers;
+    for (int i : {4, 5, 6})
+        numbers.append(i);
+    std::vector<int> seen;
+    for (int item : numbers)
+        seen.push_back(item);
+    EXPECT_EQ(seen, items(numbers));
+    for (int& item : numbers)
+        item *= 10;
+    EXPECT_EQ(items(numbers), (std::vector<int>{40, 50, 60})) << "iteration hands out the stored items";
+
+    static int alive = 0;
+    struct Counted {
+        Counted() { ++alive; }
+        ~Counted() { --alive; }
+    };
+    List<Counted*> owned;
+    for (int i = 0; i < 3; ++i)
+        owned.append(new Counted);
+    EXPECT_EQ(alive, 3);
+    owned.deleteAll();
+    EXPECT_EQ(alive, 0);
+    EXPECT_EQ(owned.head, nullptr);
+    EXPECT_EQ(owned.count, 0);
+}
+
 TEST(List, ClearFreesNodesButNotItems)
 {
     std::string a = "a", b = "b";
