@@ -73,6 +73,10 @@ public:
         --count;
     }
 
+    // Backward walks over the nodes: from last() through before() to null.
+    Node* last() const { return head ? head->prev : nullptr; }
+    Node* before(Node* node) const { return node == head ? nullptr : node->prev; }
+
     // Forward iteration over the items, in insertion order.
     class Iterator {
     public:
@@ -177,6 +181,23 @@ public:
             node->next->prev = node->prev;
         delete node;
         --entryCount;
+    }
+
+    // Calls `visit` with every item, bucket by bucket, newest first within each.
+    template <class Visit>
+    void forEach(Visit visit) const
+    {
+        for (int i = 0; i < bucketCount; ++i) {
+            for (Node* node = buckets[i]; node; node = node->next)
+                visit(node->item);
+        }
+    }
+
+    // Deletes every item (a table of owned pointers) and empties the table.
+    void deleteAll()
+    {
+        forEach([](T* item) { delete item; });
+        clean();
     }
 
     // Empties the table; the items are left alone.

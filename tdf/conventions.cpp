@@ -1,0 +1,88 @@
+// What every event line does with the reader's state: the time stamp, and
+// the decorations (style, link, note, glyph, thread info) that earlier lines
+// left pending for the next event.
+#include "tdf/tdfreader.h"
+
+void TDF::stamp(TDFObject* object)
+{
+    object->time = currentTime;
+    currentTime += timeStep;
+}
+
+void TDF::takeStyle(TDFObject* object)
+{
+    object->style_ = pendingStyle;
+    pendingStyle = nullptr;
+}
+
+void TDF::takeLink(TDFObject* object)
+{
+    object->linkText = pendingLinkText;
+    pendingLinkText = QString();
+}
+
+TDFObjectNode* TDF::takeThreadInfo()
+{
+    TDFObjectNode* info = currentThreadInfo;
+    currentThreadInfo = nullptr;
+    return info;
+}
+
+TDFObject* TDF::appendTo(List<TDFObject*>& list, TDFObjectNode** listNode, TDFObject* object, bool* created)
+{
+    appendObject(object);
+    *listNode = list.append(object);
+    if (created)
+        *created = true;
+    return object;
+}
+
+void TDF::appendPendingNote()
+{
+    if (pendingNote)
+        appendTo(notes, &pendingNote->listNode, pendingNote, nullptr);
+    pendingNote = nullptr;
+}
+
+void TDF::appendPendingGlyph()
+{
+    if (pendingGlyph)
+        appendTo(glyphs, &pendingGlyph->listNode, pendingGlyph, nullptr);
+    pendingGlyph = nullptr;
+}
+
+void TDF::discardPendingNote()
+{
+    delete pendingNote;
+    pendingNote = nullptr;
+}
+
+void TDF::discardPendingGlyph()
+{
+    delete pendingGlyph;
+    pendingGlyph = nullptr;
+}
+
+bool TDF::readOperand(char** cursor, unsigned long* value, TDFReport failure)
+{
+    if (readNumber(cursor, value))
+        return true;
+    error(failure);
+    return false;
+}
+
+TDFInstance* TDF::findInstance(unsigned long dynamicId)
+{
+    return instanceTable.search(dynamicId);
+}
+
+TDFInstance* TDF::newInstance(unsigned long dynamicId, TDFInstance* previous)
+{
+    TDFInstance* instance = factory()->newTDFInstance();
+    instance->dynamicId = dynamicId;
+    instance->previous = previous;
+    appendObject(instance);
+    instance->tableNode = instanceTable.intern(instance);
+    instance->instancesNode = instances.append(instance);
+    return instance;
+}

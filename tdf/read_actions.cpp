@@ -1,0 +1,254 @@
+// Actions, synchronisations, notes and glyphs: AC, BA, EA, SA, SY, NO, GL.
+#include "tcf/tcf.h"
+#include "tdf/reports_p.h"
+#include "tdf/tdfreader.h"
+
+#include <QTextCodec>
+
+#include <climits>
+#include <unordered_set>
+
+bool TDF::readTextOperand(char** line, QString& text, TDFDBText** model, bool emptyIsNumber, TDFReport none,
+                          TDFReport notFound)
+{
+    *model = nullptr;
+    if (readString(line, text, false) && !(emptyIsNumber && text.isEmpty()))
+        return true;
+    text = QString();
+    unsigned long id;
+    if (!readNumber(line, &id)) {
+        error(none);
+        return false;
+    }
+    if (!currentBlock) {
+        error(TDFReport::TextWithoutBlock);
+        return false;
+    }
+    *model = currentBlock->getTextFromId(id);
+    if (!*model) {
+        error(notFound);
+        return false;
+    }
+    return true;
+}
+
+TDFAction* TDF::newAction(TDFDBText* model, TDFInstance* instance, const QString& text, bool* created)
+{
+    TDFAction* action = factory()->newTDFAction();
+    action->model = model;
+    action->instance = instance;
+    action->setName(text);
+    takeStyle(action);
+    takeLink(action);
+    appendTo(actions, &action->listNode, action, created);
+    stamp(action);
+    return action;
+}
+
+// The instance of an action: the one with this id, the world for 0.
+bool TDF::readActionInstance(char** line, TDFInstance** instance)
+{
+    readWhite(line);
+    unsigned long dynamicId;
+    if (!readNumber(line, &dynamicId))
+        return false;
+    *instance = findInstance(dynamicId);
+    if (*instance || dynamicId == 0)
+        return true;
+    error(TDFReport::ActionWithoutInstance);
+    return false;
+}
+
+TDFObject* TDF::readAC(char* line, bool* created)
+{
+    QString text;
+    TDFDBText* model;
+    TDFInstance* instance;
+    if (!readTextOperand(&line, text, &model, true, TDFReport::ActionWithoutText, TDFReport::ActionTextNotFound)
+        || !readActionInstance(&line, &instance))
+        return nullptr;
+    return newAction(model, instance, text, created);
+}
+
+void TDF::readBA(char* line)
+{
+    if (!readTextOperand(&line, blockActionText, &blockActionModel, false, TDFReport::ActionWithoutText,
+                         TDFReport::BlockActionTextNotFound)
+        || !readActionInstance(&line, &blockActionInstance))
+        return;
+    ++blockActionDepth;
+    inBlockAction = true;
+}
+
+TDFObject* TDF::readEA(char*, bool* created)
+{
+    if (--blockActionDepth != 0)
+        return nullptr;
+    inBlockAction = false;
+    return newAction(blockActionModel, blockActionInstance, blockActionText, created);
+}
+
+TDFSynchronisation* TDF::newSynchronisation(List<TDFInstance*>* instances, TDFDBText* model, const QString& text,
+                                            bool* created)
+{
+    TDFSynchronisation* synchronisation = factory()->newTDFSynchronisation();
+    synchronisation->instances = instances;
+    synchronisation->model = model;
+    synchronisation->setName(text);
+    takeStyle(synchronisation);
+    takeLink(synchronisation);
+    appendTo(synchronisations, &synchronisation->listNode, synchronisation, created);
+    stamp(synchronisation);
+    return synchronisation;
+}
+
+TDFObject* TDF::readSA(char* line, bool* created)
+{
+    QString text;
+    TDFDBText* model;
+    if (!readTextOperand(&line, text, &model, true, TDFReport::SynchronisationWithoutText,
+                         TDFReport::SynchronisationTextNotFound))
+        return nullptr;
+    auto* list = new List<TDFInstance*>;
+    // Where the world is not drawn as an actor, it takes part in every SA.
+    if (currentBlock && currentBlock->tcf && !currentBlock->tcf->displayWorldActor)
+        list->append(nullptr);
+    for (TDFInstance* instance : instances) {
+        if (!instance->deletion || instance->deletion->time > currentTime)
+            list->append(instance);
+    }
+    if (!list->count) {
+        delete list;
+        error(TDFReport::SynchronisationWithoutInstance);
+        return nullptr;
+    }
+    return newSynchronisation(list, model, text, created);
+}
+
+TDFObject* TDF::readSY(char* line, bool* created)
+{
+    QString text;
+    TDFDBText* model;
+    if (!readTextOperand(&line, text, &model, false, TDFReport::SynchronisationWithoutText,
+                         TDFReport::SynchronisationTextNotFound))
+        return nullptr;
+    readWhite(&line);
+    auto* list = new List<TDFInstance*>;
+    std::unordered_set<TDFInstance*> included;
+    unsigned long dynamicId;
+    while (readNumber(&line, &dynamicId)) {
+        TDFInstance* instance = dynamicId ? findInstance(dynamicId) : nullptr;  // null: the world
+        const bool repeated = instance && included.count(instance);
+        if (repeated)
+            error(TDFReport::AlreadySynchronised, QString::number(dynamicId));
+        if (instance && instance->deletion) {
+            error(TDFReport::DestroyedAtSynchronisation, QString::number(dynamicId));
+        } else if (!repeated) {
+            list->append(instance);
+            included.insert(instance);
+        }
+    }
+    TDFSynchronisation* synchronisation = nullptr;
+    if (list->count)
+        synchronisation = newSynchronisation(list, model, text, created);
+    else
+        delete list;
+    if (created)
+        *created = synchronisation != nullptr;
+    pendingStyle = nullptr;
+    pendingLinkText = QString();
+    return synchronisation;
+}
+
+// The codec named by a note's first string, so that its second string is
+// decoded with it; looked up once per name.
+QTextCodec* TDF::codecNamed(const QString& name)
+{
+    auto known = codecs.find(name);
+    if (known == codecs.end())
+        known = codecs.insert(name, QTextCodec::codecForName(name.toUtf8()));
+    return known.value();
+}
+
+void TDF::readNO(char* line)
+{
+    if (pendingNote) {
+        warning(TDFReport::PendingNoteBeforeNote);
+        discardPendingNote();
+    }
+    if (pendingGlyph) {
+        warning(TDFReport::PendingGlyphBeforeNote);
+        discardPendingGlyph();
+    }
+    QString first;
+    QString own;
+    TDFDBText* model = nullptr;
+    if (readString(&line, first, true) && !first.isNull()) {
+        // Either the text alone, or a codec name and a text in that codec.
+        textCodec = codecNamed(first);
+        readWhite(&line);
+        QString second;
+        const bool hasSecond = readString(&line, second, true) && !second.isEmpty();
+        const bool known = textCodec;
+        textCodec = nullptr;
+        if (hasSecond && !known)
+            return error(TDFReport::UnknownCodec, first);
+        own = hasSecond ? second : first;
+    } else {
+        unsigned long textId;
+        if (!readNumber(&line, &textId))
+            return;
+        if (!currentBlock)
+            return error(TDFReport::TextWithoutBlock);
+        readString(&line, own, true);
+        model = currentBlock->getTextFromId(textId);
+        if (!model)
+            return error(TDFReport::CantRetrieveStaticText);
+    }
+    TDFNote* note = factory()->newTDFNote();
+    note->model = model;
+    note->setName(own);
+    takeStyle(note);
+    takeLink(note);
+    stamp(note);
+    pendingNote = note;
+}
+
+void TDF::readGL(char* line)
+{
+    if (pendingGlyph) {
+        warning(TDFReport::PendingGlyphBeforeGlyph);
+        discardPendingGlyph();
+    }
+    if (pendingNote) {
+        warning(TDFReport::PendingNoteBeforeGlyph);
+        discardPendingNote();
+    }
+    if (!currentBlock)
+        return error(TDFReport::GlyphWithoutBlock);
+    if (!currentBlock->tcf)
+        return error(TDFReport::GlyphBlockWithoutTCF);
+    unsigned long glyphId;
+    if (!readOperand(&line, &glyphId, TDFReport::GlyphIdNotNumber))
+        return;
+    Glyph* glyphModel = glyphId <= unsigned(INT_MAX) ? currentBlock->tcf->glyph(int(glyphId)) : nullptr;
+    if (!glyphModel)
+        return error(TDFReport::CantRetrieveGlyph);
+    TDFDBText* model = nullptr;
+    unsigned long textId;
+    if (readNumber(&line, &textId)) {
+        model = currentBlock->getTextFromId(textId);
+        if (!model)
+            return error(TDFReport::CantRetrieveStaticText);
+    }
+    QString own;
+    readString(&line, own, true);
+    TDFGlyph* glyph = factory()->newTDFGlyph();
+    glyph->glyphModel = glyphModel;
+    glyph->model = model;
+    glyph->setName(own);
+    takeLink(glyph);
+    pendingStyle = nullptr;  // a glyph takes no style
+    stamp(glyph);
+    pendingGlyph = glyph;
+}

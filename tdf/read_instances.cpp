@@ -1,0 +1,346 @@
+// Instances and messages: NI, DI, DA, CI, MC, ME, MR.
+#include "tdf/reports_p.h"
+#include "tdf/tdfreader.h"
+
+#include <vector>
+
+TDFObject* TDF::readNI(char* line, bool* created, ModelChangment* changment)
+{
+    currentInstance = nullptr;
+    unsigned long staticId;
+    unsigned long dynamicId;
+    QString name;
+    if (!readNumber(&line, &staticId) || !readNumber(&line, &dynamicId) || !readString(&line, name, true)
+        || !currentBlock)
+        return nullptr;
+    TDFInstance* found = findInstance(dynamicId);
+    currentInstance = found;
+    TDFDBInstance* model = currentBlock->getInstanceFromId(staticId);
+    if (!model) {
+        error(TDFReport::CantRetrieveStaticInstance);
+        return nullptr;
+    }
+    TDFInstance* instance = found;
+    const bool isNew = !found || found->deletion;
+    ModelChangment result = NEW_MODEL;
+    if (isNew)
+        instance = newInstance(dynamicId, found);
+    else if (found->model)
+        result = MODEL_CHANGED;
+    if (result == NEW_MODEL) {
+        instance->setName(name);
+        instance->style_ = pendingStyle;
+    }
+    currentInstance = instance;
+    if (changment)
+        *changment = result;
+    instance->setModel(model);
+    takeLink(instance);
+    pendingStyle = nullptr;
+    if (result == NEW_MODEL)
+        stamp(instance);
+    // A modeless instance that just got its model opens the activation
+    // that its creating message implied.
+    if (!isNew && result == NEW_MODEL && instance->creatingMessage && activationTracking)
+        instance->computeActivation(instance->creatingMessage, true);
+    if (created)
+        *created = isNew;
+    return instance;
+}
+
+TDFMessage* TDF::completeCall(unsigned long callId, unsigned long staticId)
+{
+    bool reported = false;
+    for (TDFObjectNode* node = openCalls.last(); node; node = openCalls.before(node)) {
+        const TDFMessageCall* call = node->item->toMessageCall();
+        TDFMessage* message = call->message;
+        if (call->callId != callId || !message)
+            continue;
+        TDFReport problem = TDFReport::Count;
+        if (!message->awaitingCompletion)
+            problem = TDFReport::CompletionOnComplete;
+        else if (!message->model)
+            problem = TDFReport::CompletionWithoutModel;
+        else if (message->model->id != staticId)
+            problem = TDFReport::CompletionModelMismatch;
+        if (problem != TDFReport::Count) {
+            error(problem);
+            reported = true;
+            continue;
+        }
+        // After a reported problem the call stays open, so that a later ME
+        // can still complete it.
+        if (reported)
+            return nullptr;
+        message->awaitingCompletion = false;
+        return message;
+    }
+    if (!reported)
+        error(TDFReport::CompletionWithoutCall);
+    return nullptr;
+}
+
+TDFObject* TDF::readME(char* line, bool* created)
+{
+    if (!currentBlock) {
+        error(TDFReport::NoBlockForMessage);
+        return nullptr;
+    }
+    unsigned long staticId;
+    unsigned long receiverId;
+    unsigned long callId;
+    QString name;
+    if (!readOperand(&line, &staticId, TDFReport::CantReadMessageId))
+        return nullptr;
+    readWhite(&line);
+    if (!readOperand(&line, &receiverId, TDFReport::CantReadMessageTarget))
+        return nullptr;
+    readWhite(&line);
+    const bool hasCall = readNumber(&line, &callId);
+    readWhite(&line);
+    if (!readString(&line, name, true)) {
+        error(TDFReport::CantReadMessageName);
+        return nullptr;
+    }
+    TDFMessage* message = nullptr;
+    if (hasCall) {
+        message = completeCall(callId, staticId);
+        if (!message)
+            return nullptr;
+    }
+
+    TDFInstance* receiver = nullptr;
+    bool receiverCreated = false;
+    if (receiverId != 0) {
+        receiver = findInstance(receiverId);
+        if (!receiver || receiver->deletion) {
+            receiver = newInstance(receiverId, receiver);
+            receiver->setModeless(this);
+            receiver->time = currentTime;
+            receiverCreated = true;
+        }
+    }
+    if (!message) {
+        message = factory()->newTDFMessage();
+        message->sender = currentInstance;
+        message->style_ = pendingStyle;
+    }
+    message->receiver = receiver;
+    message->setName(name);
+    appendTo(messages, &message->listNode, message, created);
+    callStack.append(message);
+    if (receiverCreated)
+        receiver->creatingMessage = message;
+    if (activationTracking) {
+        if (message->sender)
+            message->sender->computeActivation(message, false);
+        if (receiver)
+            receiver->computeActivation(message, true);
+    }
+    takeLink(message);
+    message->setNote(pendingNote);
+    message->setGlyph(pendingGlyph);
+    stamp(message);
+    message->heapSize = heapSize;
+    message->thread = currentThread;
+    message->threadInfo = takeThreadInfo();
+    appendPendingNote();
+    appendPendingGlyph();
+    currentInstance = receiver;
+    pendingStyle = nullptr;
+
+    message->model = currentBlock->getMessageFromId(staticId);
+    if (message->model && !message->model->used) {
+        message->model->used = true;
+        ++usedMessageModelCount;
+    }
+    message->modelIndex = usedMessageModelCount;
+    if (!message->model)
+        error(TDFReport::MessageWithoutModel, QString::number(staticId));
+    return message;
+}
+
+TDFObject* TDF::readMC(char* line, bool* created)
+{
+    unsigned long callId;
+    unsigned long staticId;
+    unsigned long senderId;
+    if (!readOperand(&line, &callId, TDFReport::CantReadCallId)
+        || !readOperand(&line, &staticId, TDFReport::CantReadCallStaticId))
+        return nullptr;
+    const bool hasSender = readNumber(&line, &senderId);
+    if (!currentBlock) {
+        error(TDFReport::CallWithoutBlock);
+        return nullptr;
+    }
+    TDFDBMessage* model = currentBlock->getMessageFromId(staticId);
+    if (!model) {
+        error(TDFReport::CallWithoutModel, QString::number(staticId));
+        return nullptr;
+    }
+    TDFInstance* sender = currentInstance;
+    if (hasSender && senderId != 0) {
+        sender = findInstance(senderId);
+        if (!sender) {
+            error(TDFReport::CantRetrieveInstance);
+            return nullptr;
+        }
+    }
+    TDFMessage* message = factory()->newTDFMessage();
+    message->sender = sender;
+    message->model = model;
+    takeStyle(message);
+    TDFMessageCall* call = factory()->newTDFMessageCall();
+    message->awaitingCompletion = true;
+    message->call = call;
+    call->message = message;
+    call->callId = callId;
+    appendTo(openCalls, &call->listNode, call, created);
+    stamp(call);
+    call->heapSize = heapSize;
+    return call;
+}
+
+TDFMessage* TDF::findReturnedMessage(bool anyModel, unsigned long staticId)
+{
+    for (TDFObjectNode* node = callStack.last(); node; node = callStack.before(node)) {
+        TDFMessage* message = node->item->toMessage();
+        const TDFDBMessage* model = message->model;
+        if (model && (anyModel || model->id == staticId) && message->thread == currentThread
+            && model->block == currentBlock && !message->messageReturn) {
+            callStack.remove(node);
+            return message;
+        }
+    }
+    return nullptr;
+}
+
+TDFObject* TDF::readMR(char* line, bool* created)
+{
+    unsigned long staticId;
+    const bool anyModel = !readNumber(&line, &staticId);
+    TDFMessage* message = findReturnedMessage(anyModel, staticId);
+    TDFMessageReturn* messageReturn = nullptr;
+    if (message) {
+        messageReturn = factory()->newTDFMessageReturn();
+        messageReturn->message = message;
+        takeStyle(messageReturn);
+        appendTo(messageReturns, &messageReturn->listNode, messageReturn, created);
+        takeLink(messageReturn);
+        stamp(messageReturn);
+        messageReturn->heapSize = heapSize;
+        messageReturn->threadInfo = takeThreadInfo();
+        message->messageReturn = messageReturn;
+        if (activationTracking) {
+            if (message->receiver)
+                message->receiver->computeActivation(messageReturn, false);
+            if (message->sender)
+                message->sender->computeActivation(messageReturn, true);
+        }
+        currentInstance = message->sender;
+        messageReturn->setGlyph(pendingGlyph);
+    }
+    appendPendingGlyph();
+    pendingLinkText = QString();
+    discardPendingNote();  // a return carries no note
+    if (!message)
+        error(TDFReport::ReturnWithoutMessage);
+    return messageReturn;
+}
+
+TDFMessageReturn* TDF::findDeletionReturn(unsigned long staticId)
+{
+    for (TDFObjectNode* node = messageReturns.last(); node; node = messageReturns.before(node)) {
+        TDFMessageReturn* messageReturn = node->item->toMessageReturn();
+        const TDFMessage* message = messageReturn->message;
+        if (message && message->model && message->model->id == staticId && !messageReturn->deletion)
+            return messageReturn;
+    }
+    return nullptr;
+}
+
+TDFObject* TDF::readDI(char* line, bool* created)
+{
+    unsigned long dynamicId;
+    unsigned long staticId;
+    if (!readOperand(&line, &dynamicId, TDFReport::CantReadInstanceId))
+        return nullptr;
+    const bool atReturn = readNumber(&line, &staticId);
+    TDFInstance* instance = findInstance(dynamicId);
+    if (!instance) {
+        error(TDFReport::CantRetrieveDynamicInstance);
+        return nullptr;
+    }
+    TDFMessageReturn* messageReturn = atReturn ? findDeletionReturn(staticId) : nullptr;
+    if (instance == currentInstance)
+        currentInstance = nullptr;
+    TDFInstanceDelete* deletion = factory()->newTDFInstanceDelete();
+    deletion->instance = instance;
+    deletion->setNote(pendingNote);
+    takeStyle(deletion);
+    takeLink(deletion);
+    instance->deletion = deletion;
+    deletion->atReturn = messageReturn;
+    if (messageReturn) {
+        messageReturn->deletion = deletion;
+        deletion->time = messageReturn->time;  // drawn at the return: the time does not move
+    } else {
+        stamp(deletion);
+    }
+    appendTo(instanceDeletes, &deletion->listNode, deletion, created);
+    appendPendingNote();
+    return deletion;
+}
+
+TDFObject* TDF::readDA(char*, bool* created)
+{
+    TDFInstanceDeleteAll* deleteAll = factory()->newTDFInstanceDeleteAll();
+    takeStyle(deleteAll);
+    stamp(deleteAll);
+    deleteAll->deletedInstances = new List<TDFInstance*>;
+    // The instances still alive since the last delete-all or new trace.
+    std::vector<TDFInstance*> ended;
+    for (TDFObjectNode* node = objects.last(); node; node = objects.before(node)) {
+        TDFObject* object = node->item;
+        if (object->type == TDF_INSTANCE_DELETE_ALL || object->type == TDF_NEW_TRACE)
+            break;
+        TDFInstance* instance = object->toInstance();
+        if (instance && !instance->deletion) {
+            instance->deletion = deleteAll;
+            ended.push_back(instance);
+        }
+    }
+    for (auto instance = ended.rbegin(); instance != ended.rend(); ++instance)
+        deleteAll->deletedInstances->append(*instance);
+    pendingLinkText = QString();
+    currentInstance = nullptr;
+    discardPendingNote();
+    discardPendingGlyph();
+    return appendTo(instanceDeletes, &deleteAll->listNode, deleteAll, created);
+}
+
+TDFObject* TDF::readCI(char* line, bool* created)
+{
+    unsigned long dynamicId;
+    if (readNumber(&line, &dynamicId)) {
+        currentInstance = dynamicId ? findInstance(dynamicId) : nullptr;
+        if (dynamicId && !currentInstance) {
+            error(TDFReport::CantRetrieveCurrentInstance);
+            discardPendingNote();
+            discardPendingGlyph();
+            return nullptr;
+        }
+    }
+    // A pending note goes first; a pending glyph waits for the next CI.
+    if (TDFNote* note = pendingNote) {
+        note->attachedTo = currentInstance;
+        pendingNote = nullptr;
+        return appendTo(notes, &note->listNode, note, created);
+    }
+    if (TDFGlyph* glyph = pendingGlyph) {
+        glyph->attachedTo = currentInstance;
+        pendingGlyph = nullptr;
+        return appendTo(glyphs, &glyph->listNode, glyph, created);
+    }
+    return nullptr;
+}

@@ -1,0 +1,220 @@
+// Loops, triggers, new traces and threads: LS, LE, ET, GA, GS, NT, TI.
+#include "tcf/tcf.h"
+#include "tdf/reports_p.h"
+#include "tdf/tdfreader.h"
+
+#include <QStringList>
+
+#include <climits>
+
+namespace {
+
+// Thread colours cycle through this many indexes.
+const int threadColorCount = 11;
+
+// "1.2.1": the sequence numbers of the open loop levels, outermost first.
+QString loopPath(const List<int>& levels)
+{
+    QString path;
+    for (int level : levels) {
+        if (!path.isEmpty())
+            path += QLatin1Char('.');
+        path += QString::number(level);
+    }
+    return path;
+}
+
+}  // namespace
+
+TDFObject* TDF::readLS(char* line, bool* created)
+{
+    unsigned long iterations;
+    if (!readOperand(&line, &iterations, TDFReport::MissingIterations))
+        return nullptr;
+    const QString path = loopPath(loopIterationStack);
+    const unsigned long number = loopCounter++;
+    QString name;
+    if (currentBlock && currentBlock->tcf)
+        name = Naming::processLoop(currentBlock->tcf->loopNaming, int(number), path, int(iterations));
+    loopIterationStack.append(1);
+    TDFLoopStart* start = factory()->newTDFLoopStart();
+    start->iterations = iterations;
+    start->instance = currentInstance;
+    start->setName(name);
+    start->loopNumber = int(number);
+    start->loopPath = path;
+    takeStyle(start);
+    takeLink(start);
+    appendTo(loopStarts, &start->listNode, start, created);
+    openLoops.append(start);
+    loopFirstPending = true;
+    stamp(start);
+    return start;
+}
+
+TDFObject* TDF::readLE(char*, bool* created)
+{
+    if (!openLoops.count) {
+        error(TDFReport::LoopEndWithoutStart);
+        return nullptr;
+    }
+    TDFLoopStart* start = openLoops.pop()->toLoopStart();
+    TDFLoopEnd* end = factory()->newTDFLoopEnd();
+    end->instance = currentInstance;
+    takeStyle(end);
+    takeLink(end);
+    end->loopStart = start;
+    start->loopEnd = end;
+    end->lastObject = objects.count ? objects.last()->item : nullptr;
+    stamp(end);
+    appendTo(loopEnds, &end->listNode, end, created);
+    // The next loop at the level just closed gets the next sequence number.
+    loopIterationStack.pop();
+    loopIterationStack.append(loopIterationStack.pop() + 1);
+    return end;
+}
+
+TDFObject* TDF::placeMarker(TDFObject* marker, bool* created)
+{
+    discardPendingNote();
+    discardPendingGlyph();
+    pendingStyle = nullptr;
+    stamp(marker);
+    appendObject(marker);
+    if (created)
+        *created = true;
+    return marker;
+}
+
+TDFObject* TDF::readET(char*, bool* created)
+{
+    if (externalTrigger) {
+        error(TDFReport::ETAlreadySeen);
+        return nullptr;
+    }
+    externalTrigger = factory()->newTDFExternalTrigger();
+    return placeMarker(externalTrigger, created);
+}
+
+TDFObject* TDF::readGA(char*, bool* created)
+{
+    if (!externalTrigger || triggerStart) {
+        error(externalTrigger ? TDFReport::GAAlreadySeen : TDFReport::GANotInTriggerMode);
+        return nullptr;
+    }
+    TDFTriggerStart* start = factory()->newTDFTriggerStart();
+    start->instance = currentInstance;
+    triggerStart = start;
+    return placeMarker(start, created);
+}
+
+TDFObject* TDF::readGS(char*, bool* created)
+{
+    TDFReport problem = TDFReport::Count;
+    if (!externalTrigger)
+        problem = TDFReport::GSNotInTriggerMode;
+    else if (triggerStop)
+        problem = TDFReport::GSAlreadySeen;
+    else if (!triggerStart)
+        problem = TDFReport::GSBeforeGA;
+    if (problem != TDFReport::Count) {
+        error(problem);
+        return nullptr;
+    }
+    TDFTriggerStop* stop = factory()->newTDFTriggerStop();
+    stop->instance = currentInstance;
+    triggerStop = stop;
+    return placeMarker(stop, created);
+}
+
+TDFObject* TDF::readNT(char*)
+{
+    reset(true);
+    runningThreadInfo = nullptr;
+    currentThreadInfo = nullptr;
+    TDFNewTrace* newTrace = factory()->newTDFNewTrace();
+    appendObject(newTrace);
+    return newTrace;
+}
+
+TDFThread* TDF::findThread(unsigned long num)
+{
+    for (TDFThread* thread : threads) {
+        if (thread->num == num)
+            return thread;
+    }
+    return nullptr;
+}
+
+TDFThread* TDF::threadNumbered(unsigned long num)
+{
+    if (TDFThread* known = findThread(num))
+        return known;
+    auto* thread = new TDFThread;
+    thread->num = num;
+    thread->colorIndex = nextThreadColor;
+    nextThreadColor = (nextThreadColor + 1) % threadColorCount;
+    thread->listNode = threads.append(thread);
+    return thread;
+}
+
+// After a thread info whose thread does not run, the thread that ran before
+// the running one runs again, as the earlier running thread infos tell.
+void TDF::resumePreviousThread()
+{
+    TDFObjectNode* node = runningThreadInfo;
+    currentThread = nullptr;
+    runningThreadInfo = nullptr;
+    for (node = node ? threadInfos.before(node) : nullptr; node; node = threadInfos.before(node)) {
+        TDFThreadInfo* info = node->item->toThreadInfo();
+        if (info->stateId == 1) {
+            currentThread = info->thread;
+            runningThreadInfo = node;
+            return;
+        }
+    }
+}
+
+void TDF::readTI(char* line)
+{
+    if (!currentBlock)
+        return error(TDFReport::ThreadWithoutBlock);
+    const TCF* tcf = currentBlock->tcf;
+    if (!tcf)
+        return error(TDFReport::ThreadWithoutTCF);
+    unsigned long threadId;
+    unsigned long stateId;
+    unsigned long priority;
+    if (!readOperand(&line, &threadId, TDFReport::WrongThreadId))
+        return;
+    readWhite(&line);
+    if (!readOperand(&line, &stateId, TDFReport::WrongThreadState))
+        return;
+    readWhite(&line);
+    if (!readOperand(&line, &priority, TDFReport::WrongThreadPriority))
+        return;
+    readWhite(&line);
+    QString name;
+    readString(&line, name, true);  // a name that cannot be read counts as absent
+    ThreadState* state = stateId <= unsigned(INT_MAX) ? tcf->threadState(int(stateId)) : nullptr;
+    if (!state)
+        return error(TDFReport::CantRetrieveThreadState);
+
+    TDFThreadInfo* info = factory()->newTDFThreadInfo();
+    info->thread = threadNumbered(threadId);
+    if (!name.isNull())
+        info->setName(name);
+    info->threadState = state;
+    info->stateId = stateId;
+    info->priority = priority;
+    stamp(info);
+    info->listNode = threadInfos.append(info);
+    currentThreadInfo = info->listNode;
+    appendObject(info);
+    if (stateId == 1) {
+        currentThread = info->thread;
+        runningThreadInfo = info->listNode;
+    } else {
+        resumePreviousThread();
+    }
+}

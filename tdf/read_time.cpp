@@ -1,0 +1,69 @@
+// Time base and heap size: TU, TM, TS, HS.
+#include "tdf/reports_p.h"
+#include "tdf/tdfreader.h"
+
+namespace {
+
+// The TU texts of the units, in the order of TDFTimeUnitType from hours on.
+const char* const unitTexts[] = {"h", "mn", "s", "ms", "us", "ns", "ps"};
+
+}  // namespace
+
+// A 64-bit value: one number, or the high and the low 32 bits as two.
+bool TDF::readLongValue(char** line, unsigned long* value, TDFReport failure)
+{
+    unsigned long high;
+    if (!readOperand(line, &high, failure))
+        return false;
+    unsigned long low;
+    *value = readNumber(line, &low) ? (high << 32) | low : high;
+    return true;
+}
+
+void TDF::readTU(char* line)
+{
+    timeUnitName = QString();
+    timeUnit = TIME_UNIT_NONE;
+    if (!readString(&line, timeUnitName, false))
+        return error(TDFReport::CantReadTimeUnit);
+    for (int unit = 0; unit < int(sizeof unitTexts / sizeof *unitTexts); ++unit) {
+        if (timeUnitName == QLatin1String(unitTexts[unit])) {
+            timeUnit = TDFTimeUnitType(TIME_UNIT_HOUR + unit);
+            return;
+        }
+    }
+}
+
+void TDF::readTM(char* line)
+{
+    unsigned long time;
+    if (!readLongValue(&line, &time, TDFReport::CantReadTime))
+        return;
+    currentTime = time;
+    if (!firstTimeSeen) {
+        firstTime = minTime = time;
+        firstTimeSeen = minTimeSeen = true;
+    } else if (time < minTime) {
+        minTime = time;
+        minTimeSeen = true;
+    }
+}
+
+void TDF::readTS(char* line)
+{
+    if (!readLongValue(&line, &timeStep, TDFReport::CantReadTimeStep))
+        return;
+    if (timeStep < minTimeStep) {
+        minTimeStep = timeStep;
+        minTimeStepSeen = true;
+    }
+}
+
+void TDF::readHS(char* line)
+{
+    if (!readLongValue(&line, &heapSize, TDFReport::CantReadHeapSize))
+        return;
+    if (heapSize > maxHeapSize)
+        maxHeapSize = heapSize;
+    heapSizeSeen = true;
+}

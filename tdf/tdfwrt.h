@@ -1,0 +1,67 @@
+// The trace writer: trace objects back to trace lines.
+//
+// The caller hands the objects in trace order to their write() operation.
+// The writer announces definition blocks (SF, then CS for a block already
+// announced) and selects instances (CI) only when the selection changes, so
+// that the output reads back into the same objects, given the same
+// definition blocks: the writer never writes DB ... ED blocks themselves.
+#pragma once
+
+#include "tdf/tdf_db.h"
+
+#include <QString>
+#include <ostream>
+
+// A block the writer announced, with the SF number it gave it.
+struct TDFDBRef {
+    TDFDefinitionBlock* block;
+    int id;
+};
+
+// The announced blocks by identity (101 buckets).
+class TDFDBRefHash : public Hash<TDFDBRef*> {
+public:
+    TDFDBRefHash() : Hash<TDFDBRef*>(101) {}
+    unsigned code(TDFDBRef* ref) override;
+    TDFDBRef* searchDefinitionBlock(TDFDefinitionBlock* block);
+};
+
+class TDFWriter {
+public:
+    std::ostream* stream;
+    TDFDBRefHash blockRefs;  // owns its entries
+    TDFDefinitionBlock* currentBlock = nullptr;
+    TDFInstance* currentInstance = nullptr;  // as the reader of the output will have it
+    int nextBlockRef = 1;
+    bool writeTimes = false;  // a TM line before every timed record
+
+    explicit TDFWriter(std::ostream& stream);
+    TDFWriter(const TDFWriter&) = delete;
+    TDFWriter& operator=(const TDFWriter&) = delete;
+    ~TDFWriter();
+
+    // Selects a block (SF or CS line); false when it is already selected.
+    bool changeDefinitionBlock(TDFDefinitionBlock* block);
+    // Selects an instance (CI line); false when it is already selected.
+    bool changeInstance(TDFInstance* instance);
+    // LK line of the object's own link text, if any.
+    void writeLink(TDFObject* object);
+    // ST line of the object's own style, if any.
+    void writeStyle(TDFObject* object);
+    // TM line of the object's time, when writeTimes is set.
+    void writeTime(TDFObject* object);
+    // Up to 999999 in decimal, up to 4294967295 in hexadecimal ("0f4240h"),
+    // beyond in decimal.
+    void writeHexa(unsigned long value);
+    // The note's decorations and its NO line.
+    void writeNote(TDFNote* note);
+    // The glyph's decorations and its GL line.
+    void writeGlyph(TDFGlyph* glyph);
+    // writeLink, writeStyle and writeTime.
+    void writeAttributes(TDFObject* object);
+    // A text operand: in double quotes, '"' and '\' escaped by a backslash.
+    void writeText(const QString& text);
+    // Forgets the announced blocks and the selections, as the reader does
+    // at a new trace.
+    void startNewTrace();
+};
