@@ -229,7 +229,7 @@ TEST(TDFBlockSelection, SfCountsEachBlocksMessagesOnce)
 
 TEST(TDFBlockSelection, AnSfLineTakesNineIdsAtMost)
 {
-    std::unique_ptr<TCFList> nine = loadTCF("tcf { name = \"N\" id_length = 9 }\ntcf { name = \"X\" id_length = 10 }");
+    std::unique_ptr<TCFList> nine = loadTCF("tcf { name = \"N\" id_length = 9 }");
     TraceReports reports;
     TDF reader(nine.get());
     for (const char* line : {"DB \"N\"\n", "ID 1 2 3 4 5 6 7 8 9\n", "ED\n", "SF 1 1 2 3 4 5 6 7 8 9\n"})
