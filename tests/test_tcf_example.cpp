@@ -12,7 +12,7 @@ TEST(TCFExample, SequenceConfigurationLoadsWithoutMessages)
     std::unique_ptr<TCFList> list(readTCFFromResources(root.get()));
     EXPECT_EQ(recorder.messages(), Texts{});
     ASSERT_EQ(census(*list),
-              "RTOS(plain,title,reply,interrupt,note,loop|task,isr,queue|dormant,ready,running,blocked"
+              "RTOS(plain,title,reply,interrupt,note,loop|task,isr,queue|dormant,running,ready,blocked"
               "|unexpected call,check failed,unexpected data,marker); Minimal(default|||)");
     const TCF* rtos = list->head->item;
     EXPECT_EQ(rtos->defaultStyle(TCF::MESSAGE_RETURN)->name(), "reply");

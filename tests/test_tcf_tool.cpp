@@ -43,7 +43,7 @@ TEST(TraceTool, ExitStatusesSummariesAndMessages)
           "(\"%1 #%2\", LOOP_ID, LOOP_REPEAT); loop 1, id 1.3, iteration 5: \"1.3 #5\"",
           "INSTANCE_DELETE       4 \"interrupt\"", "isr: icon \"icon-interrupt\"",
           "naming (\"%1[%2]\", STATIC_NAME, D_OCCURENCE); occurrence 1 of Model: \"Model[1]\"",
-          "2 \"running\" (active)", "VERIFICATION_POINT_FAILED", "configuration \"Minimal\""}},
+          "1 \"running\" (active)", "VERIFICATION_POINT_FAILED", "configuration \"Minimal\""}},
         {{"config", bad}, 1, badErr, {"1 configuration\n\nconfiguration \"Good\""}},
         {{"config", broken}, 1, broken.toStdString() + ":2:10: unterminated string\n", {}},
         {{"config", good, bad, good}, 1, badErr, {}},
