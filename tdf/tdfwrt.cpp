@@ -245,9 +245,9 @@ void TDFExternalTrigger::write(TDFWriter& writer)
 
 void TDFMessageCall::write(TDFWriter& writer)
 {
-    writer.writeTime(this);
     const TDFDBMessage* model = message ? message->model : nullptr;
     selectBlockOf(writer, model);
+    writer.writeTime(this);
     // "0" as a sender means the current instance: a call of the world is
     // written after selecting no instance.
     const bool ownSender = message && message->sender != writer.currentInstance;
@@ -264,10 +264,10 @@ void TDFMessageCall::write(TDFWriter& writer)
 
 void TDFInstanceDelete::write(TDFWriter& writer)
 {
-    writer.writeNote(note);
-    writer.writeAttributes(this);
     const TDFDBMessage* model = atReturn && atReturn->message ? atReturn->message->model : nullptr;
     selectBlockOf(writer, model);
+    writer.writeNote(note);
+    writer.writeAttributes(this);
     record(writer, TDFOpcode::DI);
     writeInstanceId(writer, instance);
     if (model)
@@ -300,8 +300,8 @@ void TDFInstance::writeModelChangment(TDFWriter& writer)
 {
     if (!model)
         return;
-    writer.writeAttributes(this);
     writer.changeDefinitionBlock(model->block);
+    writer.writeAttributes(this);
     record(writer, TDFOpcode::NI) << ' ';
     writer.writeHexa(model->id);
     writeInstanceId(writer, this);
@@ -380,11 +380,11 @@ void TDFMessage::write(TDFWriter& writer)
     writer.changeInstance(sender);
     writer.writeNote(note);
     writer.writeGlyph(glyph);
+    writer.changeDefinitionBlock(model->block);
     writer.writeLink(this);
     if (!call)
         writer.writeStyle(this);  // a call's style goes with its MC line
     writer.writeTime(this);
-    writer.changeDefinitionBlock(model->block);
     record(writer, TDFOpcode::ME) << ' ';
     writer.writeHexa(model->id);
     writeInstanceId(writer, receiver);
@@ -401,9 +401,9 @@ void TDFMessage::write(TDFWriter& writer)
 void TDFMessageReturn::write(TDFWriter& writer)
 {
     writer.writeGlyph(glyph);
-    writer.writeAttributes(this);
     const TDFDBMessage* model = message ? message->model : nullptr;
     selectBlockOf(writer, model);
+    writer.writeAttributes(this);
     record(writer, TDFOpcode::MR);
     if (model) {
         *writer.stream << ' ';
