@@ -184,9 +184,10 @@ void TDF::readNO(char* line)
     QString own;
     TDFDBText* model = nullptr;
     if (readString(&line, first, true) && !first.isNull()) {
-        // Either the text alone, or a codec name and a text in that codec.
-        textCodec = codecNamed(first);
+        // Either the text alone, or a codec name and a text in that codec;
+        // the codec is looked up only when a second string follows.
         readWhite(&line);
+        textCodec = *line == '"' ? codecNamed(first) : nullptr;
         QString second;
         const bool hasSecond = readString(&line, second, true) && !second.isEmpty();
         const bool known = textCodec;
