@@ -39,7 +39,34 @@ tcf {
 )";
 }
 
-TraceGenerator::TraceGenerator(unsigned seed, const TraceShape& shape) : random_(seed), shape_(shape)
+void TraceGenerator::IdPool::add(int id)
+{
+    if (contains(id))
+        return;
+    position_[size_t(id)] = int(ids_.size());
+    ids_.push_back(id);
+}
+
+void TraceGenerator::IdPool::remove(int id)
+{
+    const int index = position_[size_t(id)];
+    if (index < 0)
+        return;
+    ids_[size_t(index)] = ids_.back();
+    position_[size_t(ids_.back())] = index;
+    ids_.pop_back();
+    position_[size_t(id)] = -1;
+}
+
+void TraceGenerator::IdPool::clear()
+{
+    for (int id : ids_)
+        position_[size_t(id)] = -1;
+    ids_.clear();
+}
+
+TraceGenerator::TraceGenerator(unsigned seed, const TraceShape& shape)
+    : random_(seed), shape_(shape), alive_(shape.instancePool)
 {
     if (chance(20))
         time_ = 0xffff0000UL;  // times that cross 32 bits
@@ -48,6 +75,13 @@ TraceGenerator::TraceGenerator(unsigned seed, const TraceShape& shape) : random_
 int TraceGenerator::pick(int count)
 {
     return std::uniform_int_distribution<int>(0, count - 1)(random_);
+}
+
+// A living instance, or the world (0) `worldPercent` times in a hundred
+// and when none lives.
+int TraceGenerator::someInstance(int worldPercent)
+{
+    return alive_.empty() || chance(worldPercent) ? 0 : alive_.at(pick(alive_.size()));
 }
 
 bool TraceGenerator::chance(int percent)
@@ -77,7 +111,7 @@ int TraceGenerator::runningThread() const
     return currentThread_;
 }
 
-void TraceGenerator::emit(const std::string& line)
+void TraceGenerator::write(const std::string& line)
 {
     out_.push_back(line);
 }
@@ -90,7 +124,7 @@ std::vector<std::string> TraceGenerator::lines()
     // reader reads, and a writer sees only the last one: a new trace comes
     // before the first instance.
     if (shape_.newTraces && chance(30)) {
-        emit("SF 9 1 1000000");
+        write("SF 9 1 1000000");
         newTrace();
     } else {
         startTrace();
@@ -104,22 +138,22 @@ void TraceGenerator::definitions()
 {
     for (int block = 0; block < shape_.blocks; ++block) {
         const std::string suffix = std::to_string(block);
-        emit("DB \"G\"");
-        emit("ID " + std::to_string(block + 1) + ' ' + std::to_string(1000000 + block));
-        emit("SO \"src" + suffix + ".c\" 1 \"txt\"");
+        write("DB \"G\"");
+        write("ID " + std::to_string(block + 1) + ' ' + std::to_string(1000000 + block));
+        write("SO \"src" + suffix + ".c\" 1 \"txt\"");
         for (int id = 1; id <= staticInstances; ++id) {
             if (id == 2)
-                emit("ST 2");
-            emit("LK " + std::to_string(10 * id));
-            emit("IN \"" + std::string(id % 3 ? "task" : "isr") + "\" " + std::to_string(id) + " \"I" + suffix + '_'
+                write("ST 2");
+            write("LK " + std::to_string(10 * id));
+            write("IN \"" + std::string(id % 3 ? "task" : "isr") + "\" " + std::to_string(id) + " \"I" + suffix + '_'
                  + std::to_string(id) + '"');
         }
         for (int id = firstMessage; id < firstMessage + messageModels; ++id)
-            emit("MS " + std::to_string(id) + " \"m" + suffix + '_' + std::to_string(id) + '"');
-        emit("LK \"#texts\"");
+            write("MS " + std::to_string(id) + " \"m" + suffix + '_' + std::to_string(id) + '"');
+        write("LK \"#texts\"");
         for (int id = firstText; id < firstText + texts; ++id)
-            emit("TX " + std::to_string(id) + " \"t" + suffix + '_' + std::to_string(id) + '"');
-        emit("ED");
+            write("TX " + std::to_string(id) + " \"t" + suffix + '_' + std::to_string(id) + '"');
+        write("ED");
     }
 }
 
@@ -129,11 +163,11 @@ void TraceGenerator::startTrace()
 {
     boundSfNumbers_.clear();
     block_ = pick(shape_.blocks);
-    emit("SF " + std::to_string(block_ + 1) + ' ' + std::to_string(block_ + 1) + ' '
+    write("SF " + std::to_string(block_ + 1) + ' ' + std::to_string(block_ + 1) + ' '
          + std::to_string(1000000 + block_));
     boundSfNumbers_.push_back(block_ + 1);
-    emit("TS " + std::to_string(1 + pick(5)));
-    while (int(alive_.size()) == 0)
+    write("TS " + std::to_string(1 + pick(5)));
+    while (alive_.empty())
         newInstance();
 }
 
@@ -173,9 +207,9 @@ void TraceGenerator::selectBlock()
     const int block = pick(shape_.blocks);
     const auto bound = std::find(boundSfNumbers_.begin(), boundSfNumbers_.end(), block + 1);
     if (bound != boundSfNumbers_.end() && chance(70)) {
-        emit("CS " + std::to_string(block + 1));
+        write("CS " + std::to_string(block + 1));
     } else {
-        emit("SF " + std::to_string(block + 1) + ' ' + std::to_string(block + 1) + ' '
+        write("SF " + std::to_string(block + 1) + ' ' + std::to_string(block + 1) + ' '
              + std::to_string(1000000 + block));
         if (bound == boundSfNumbers_.end())
             boundSfNumbers_.push_back(block + 1);
@@ -189,11 +223,11 @@ void TraceGenerator::newInstance()
     // Binding a model again, or late to a modeless instance, takes an
     // occurrence number out of trace order once written back: generated
     // traces bind models only to new instances.
-    if (std::find(alive_.begin(), alive_.end(), id) != alive_.end())
+    if (alive_.contains(id))
         return;
-    emit("NI " + std::to_string(1 + pick(staticInstances)) + ' ' + std::to_string(id)
+    write("NI " + std::to_string(1 + pick(staticInstances)) + ' ' + std::to_string(id)
          + (chance(40) ? ' ' + name() : ""));
-    alive_.push_back(id);
+    alive_.add(id);
 }
 
 // A receiver for a message: a dynamic id (a new one makes a modeless
@@ -203,8 +237,7 @@ int TraceGenerator::receiver()
     if (chance(10))
         return 0;
     const int id = 1 + pick(shape_.instancePool);
-    if (std::find(alive_.begin(), alive_.end(), id) == alive_.end())
-        alive_.push_back(id);
+    alive_.add(id);
     return id;
 }
 
@@ -221,12 +254,12 @@ void TraceGenerator::message()
     if (completable != openCalls_.end() && chance(60)) {
         const OpenCall open = *completable;
         openCalls_.erase(completable);
-        emit("ME " + std::to_string(open.model) + ' ' + std::to_string(receiver()) + ' ' + std::to_string(open.callId));
+        write("ME " + std::to_string(open.model) + ' ' + std::to_string(receiver()) + ' ' + std::to_string(open.callId));
         pushMessage(open.model);
         return;
     }
     const int model = firstMessage + pick(messageModels);
-    emit("ME " + std::to_string(model) + ' ' + std::to_string(receiver()) + (chance(30) ? ' ' + name() : ""));
+    write("ME " + std::to_string(model) + ' ' + std::to_string(receiver()) + (chance(30) ? ' ' + name() : ""));
     pushMessage(model);
 }
 
@@ -235,8 +268,8 @@ void TraceGenerator::call()
     const int model = firstMessage + pick(messageModels);
     std::string line = "MC " + std::to_string(nextCall_) + ' ' + std::to_string(model);
     if (!alive_.empty() && chance(30))
-        line += ' ' + std::to_string(alive_[size_t(pick(int(alive_.size())))]);
-    emit(line);
+        line += ' ' + std::to_string(someInstance(0));
+    write(line);
     openCalls_.push_back({nextCall_++, model, block_});
 }
 
@@ -249,7 +282,7 @@ void TraceGenerator::messageReturn()
     for (auto entry = callStack_.rbegin(); entry != callStack_.rend(); ++entry) {
         if (entry->thread != runningThread() || entry->block != block_ || (named && entry->model != wanted))
             continue;
-        emit(named ? "MR " + std::to_string(wanted) : std::string("MR"));
+        write(named ? "MR " + std::to_string(wanted) : std::string("MR"));
         callStack_.erase(std::next(entry).base());
         notePending_ = glyphPending_ = false;
         return;
@@ -261,20 +294,19 @@ void TraceGenerator::deletion()
     if (alive_.empty())
         return;
     if (chance(5)) {
-        emit("DA");
+        write("DA");
         alive_.clear();
         notePending_ = glyphPending_ = false;
         return;
     }
-    const size_t index = size_t(pick(int(alive_.size())));
-    const int id = alive_[index];
+    const int id = someInstance(0);
     std::string line = "DI " + std::to_string(id);
     if (chance(shape_.deleteMissPercent))
         line += " 999";
     else if (chance(30))
         line += ' ' + std::to_string(firstMessage + pick(messageModels));
-    emit(line);
-    alive_.erase(alive_.begin() + long(index));
+    write(line);
+    alive_.remove(id);
     notePending_ = false;
 }
 
@@ -285,27 +317,27 @@ void TraceGenerator::decoration()
         if (glyphPending_)
             return;
         if (chance(50))
-            emit("NO " + name());
+            write("NO " + name());
         else
-            emit("NO " + std::to_string(firstText + pick(texts)) + (chance(50) ? ' ' + name() : ""));
+            write("NO " + std::to_string(firstText + pick(texts)) + (chance(50) ? ' ' + name() : ""));
         notePending_ = true;
         return;
     case 1:
         if (notePending_)
             return;
-        emit("GL " + std::to_string(1 + pick(glyphs))
+        write("GL " + std::to_string(1 + pick(glyphs))
              + (chance(50) ? ' ' + std::to_string(firstText + pick(texts)) : "") + (chance(50) ? ' ' + name() : ""));
         glyphPending_ = true;
         return;
     case 2:
-        emit("ST " + std::to_string(1 + pick(styles)));
+        write("ST " + std::to_string(1 + pick(styles)));
         return;
     case 3:
-        emit("LK " + name());
+        write("LK " + name());
         return;
     default:
         // CI attaches a pending note, or else a pending glyph.
-        emit("CI " + std::to_string(alive_.empty() || chance(20) ? 0 : alive_[size_t(pick(int(alive_.size())))]));
+        write("CI " + std::to_string(someInstance(20)));
         if (notePending_)
             notePending_ = false;
         else
@@ -316,13 +348,13 @@ void TraceGenerator::decoration()
 
 void TraceGenerator::action()
 {
-    const int instance = alive_.empty() || chance(20) ? 0 : alive_[size_t(pick(int(alive_.size())))];
+    const int instance = someInstance(20);
     const std::string text = chance(50) ? name() : std::to_string(firstText + pick(texts));
     if (chance(20)) {
-        emit("BA " + text + ' ' + std::to_string(instance));
-        emit("EA");
+        write("BA " + text + ' ' + std::to_string(instance));
+        write("EA");
     } else {
-        emit("AC " + text + ' ' + std::to_string(instance));
+        write("AC " + text + ' ' + std::to_string(instance));
     }
 }
 
@@ -331,29 +363,29 @@ void TraceGenerator::synchronisation()
     const std::string text = chance(50) ? name() : std::to_string(firstText + pick(texts));
     if (chance(30)) {
         if (!alive_.empty())
-            emit("SA " + text);
+            write("SA " + text);
         return;
     }
     std::string line = "SY " + text;
     std::vector<int> chosen;
     for (int i = 0, count = 1 + pick(shape_.syncWidth); i < count && !alive_.empty(); ++i) {
-        const int id = chance(10) ? 0 : alive_[size_t(pick(int(alive_.size())))];
+        const int id = someInstance(10);
         if (id && std::find(chosen.begin(), chosen.end(), id) != chosen.end())
             continue;
         chosen.push_back(id);
         line += ' ' + std::to_string(id);
     }
     if (!chosen.empty())
-        emit(line);
+        write(line);
 }
 
 void TraceGenerator::loop()
 {
     if (loopDepth_ > 0 && (loopDepth_ == maxLoopDepth || chance(50))) {
-        emit("LE");
+        write("LE");
         --loopDepth_;
     } else {
-        emit("LS " + std::to_string(1 + pick(10)));
+        write("LS " + std::to_string(1 + pick(10)));
         ++loopDepth_;
     }
 }
@@ -362,7 +394,7 @@ void TraceGenerator::trigger()
 {
     static const char* const markers[] = {"ET", "GA", "GS"};
     if (triggers_ < 3)
-        emit(markers[triggers_++]);
+        write(markers[triggers_++]);
     notePending_ = glyphPending_ = false;
 }
 
@@ -370,7 +402,7 @@ void TraceGenerator::thread()
 {
     const int num = 1 + pick(threadCount);
     const int state = chance(shape_.idleThreadPercent) ? 2 + pick(2) : 1 + pick(3);
-    emit("TI " + std::to_string(num) + ' ' + std::to_string(state) + ' ' + std::to_string(pick(10))
+    write("TI " + std::to_string(num) + ' ' + std::to_string(state) + ' ' + std::to_string(pick(10))
          + (chance(30) ? ' ' + name() : ""));
     threadInfos_.push_back({num + 1000 * threadGeneration_, state});
     if (state == 1) {
@@ -394,25 +426,25 @@ void TraceGenerator::time()
         // high and the low halves.
         time_ += 1000000 + unsigned(pick(1000));
         if (time_ > 0xffffffffUL)
-            emit("TM " + std::to_string(time_ >> 32) + ' ' + std::to_string(time_ & 0xffffffffUL));
+            write("TM " + std::to_string(time_ >> 32) + ' ' + std::to_string(time_ & 0xffffffffUL));
         else
-            emit("TM " + std::to_string(time_));
+            write("TM " + std::to_string(time_));
         return;
     case 1:
-        emit("TS " + std::to_string(1 + pick(20)));
+        write("TS " + std::to_string(1 + pick(20)));
         return;
     case 2:
-        emit("HS " + std::to_string(pick(100000)));
+        write("HS " + std::to_string(pick(100000)));
         return;
     default:
-        emit(chance(50) ? "TU \"us\"" : "TU \"ns\"");
+        write(chance(50) ? "TU \"us\"" : "TU \"ns\"");
         return;
     }
 }
 
 void TraceGenerator::newTrace()
 {
-    emit("NT");
+    write("NT");
     alive_.clear();
     callStack_.clear();
     openCalls_.clear();

@@ -35,6 +35,24 @@ public:
     std::vector<std::string> lines();
 
 private:
+    // The dynamic ids of the living instances: membership, removal and a
+    // random pick in constant time.
+    class IdPool {
+    public:
+        explicit IdPool(int largestId) : position_(size_t(largestId) + 1, -1) {}
+        bool contains(int id) const { return position_[size_t(id)] >= 0; }
+        bool empty() const { return ids_.empty(); }
+        int size() const { return int(ids_.size()); }
+        int at(int index) const { return ids_[size_t(index)]; }
+        void add(int id);
+        void remove(int id);
+        void clear();
+
+    private:
+        std::vector<int> ids_;
+        std::vector<int> position_;  // index in ids_ of each id, -1 when absent
+    };
+
     struct CallStackEntry {
         int model;
         int block;
@@ -50,7 +68,7 @@ private:
     TraceShape shape_;
     std::vector<std::string> out_;
     int block_ = 0;           // index of the selected block
-    std::vector<int> alive_;  // dynamic ids with a living instance
+    IdPool alive_;  // dynamic ids with a living instance
     std::vector<CallStackEntry> callStack_;
     std::vector<OpenCall> openCalls_;
     std::vector<int> boundSfNumbers_;
@@ -66,10 +84,11 @@ private:
     unsigned long time_ = 0;  // the last TM, far above every stamp before it
 
     int pick(int count);
+    int someInstance(int worldPercent);
     bool chance(int percent);
     std::string name();
     int runningThread() const;
-    void emit(const std::string& line);
+    void write(const std::string& line);
     void definitions();
     void startTrace();
     void event();

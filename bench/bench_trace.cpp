@@ -1,0 +1,264 @@
+// Benchmarks of the trace layer, each against a reference measured in the
+// same run, and a table of the ratios at the end:
+//   reading a 2,000,000-event trace against reading its lines and looking
+//   at their opcodes; reading 10 N events against N for traces of each
+//   shape that stresses the reader; reading and writing back against
+//   reading; the memory held per event; loading 10 n configuration items
+//   against n.
+// SSV_BENCH_EVENTS sets N (200000); the big trace has 10 N events.  Traces
+// are generated once into ./bench_traces.
+#include "foundation/error.h"
+#include "support/trace_generator.h"
+#include "tcf/tcf.h"
+#include "tdf/tdf.h"
+#include "tdf/tdfwrt.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+void countReport(Error::Severity, const QString&, const QString&, int, int) {}
+
+TCFList* configuration()
+{
+    static const std::unique_ptr<TCFList> list = [] {
+        std::unique_ptr<QARes> root(readResourceText(TraceGenerator::configuration(), QStringLiteral("g.qares")));
+        return std::unique_ptr<TCFList>(readTCFFromResources(root.get()));
+    }();
+    return list.get();
+}
+
+int eventsN()
+{
+    const char* value = std::getenv("SSV_BENCH_EVENTS");
+    return value ? std::max(1000, std::atoi(value)) : 200000;
+}
+
+// The trace of `shape` with `events` events, generated once.
+std::string traceFile(const std::string& name, TraceShape shape, int events)
+{
+    QDir().mkpath(QStringLiteral("bench_traces"));
+    const std::string path = "bench_traces/" + name + '-' + std::to_string(events) + ".tdf";
+    if (QFileInfo::exists(QString::fromStdString(path)))
+        return path;
+    shape.events = events;
+    std::ofstream out(path + ".part");
+    for (const std::string& line : TraceGenerator(42, shape).lines())
+        out << line << '\n';
+    out.close();
+    std::rename((path + ".part").c_str(), path.c_str());
+    return path;
+}
+
+struct Shape {
+    const char* name;
+    TraceShape shape;
+};
+
+std::vector<Shape> shapes()
+{
+    TraceShape mix;
+    mix.instancePool = 2000;
+    mix.callPercent = 20;
+    mix.newTraces = false;
+    TraceShape instances = mix;
+    instances.instancePool = 100000;
+    TraceShape calls = mix;
+    calls.callPercent = 60;
+    TraceShape deletions = mix;
+    deletions.deleteMissPercent = 90;
+    TraceShape threads = mix;
+    threads.idleThreadPercent = 90;
+    TraceShape longLines = mix;
+    longLines.nameLength = 2000;
+    longLines.syncWidth = 200;
+    return {{"mix", mix},         {"instances", instances}, {"calls", calls},
+            {"deletions", deletions}, {"threads", threads},  {"long-lines", longLines}};
+}
+
+long residentBytes()
+{
+    long pages = 0;
+    long resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+// The floor: the file's lines read one by one and their opcodes looked at.
+void readLines(benchmark::State& state, const std::string& path)
+{
+    for (auto _ : state) {
+        FILE* file = std::fopen(path.c_str(), "r");
+        char* line = nullptr;
+        size_t capacity = 0;
+        unsigned long opcodes = 0;
+        while (getline(&line, &capacity, file) >= 0)
+            opcodes += static_cast<unsigned char>(line[0]) * 256u + static_cast<unsigned char>(line[1]);
+        benchmark::DoNotOptimize(opcodes);
+        std::free(line);
+        std::fclose(file);
+    }
+}
+
+void readTrace(benchmark::State& state, const std::string& path)
+{
+    for (auto _ : state) {
+        TDF reader(configuration());
+        reader.readFile(QString::fromStdString(path));
+        state.counters["objects"] = reader.objects.count;
+        state.PauseTiming();  // the destruction is not part of reading
+        reader.reset(false);
+        state.ResumeTiming();
+    }
+}
+
+void rewriteTrace(benchmark::State& state, const std::string& path)
+{
+    for (auto _ : state) {
+        TDF reader(configuration());
+        reader.readFile(QString::fromStdString(path));
+        std::ofstream out("bench_traces/rewritten.tdf");
+        TDFWriter writer(out);
+        for (TDFObject* object : reader.objects)
+            object->write(writer);
+        out.close();
+        state.PauseTiming();
+        reader.reset(false);
+        state.ResumeTiming();
+    }
+}
+
+void memoryPerEvent(benchmark::State& state, const std::string& path)
+{
+    for (auto _ : state) {
+        const long before = residentBytes();
+        TDF reader(configuration());
+        reader.readFile(QString::fromStdString(path));
+        state.counters["bytes_per_event"] = double(residentBytes() - before) / std::max(1, reader.objects.count);
+    }
+}
+
+// A configuration of `count` styles or instance types in resource text.
+QByteArray configurationText(int count, bool styles)
+{
+    QByteArray text = "tcf {\n  name = \"big\"\n  style { name = \"first\" id = 0 }\n";
+    for (int i = 1; i <= count; ++i) {
+        if (styles)
+            text += "  style { name = \"s" + QByteArray::number(i) + "\" id = " + QByteArray::number(i) + " }\n";
+        else
+            text += "  instance_type { id = t" + QByteArray::number(i) + " style = 0 }\n";
+    }
+    return text + "}\n";
+}
+
+void loadConfiguration(benchmark::State& state, int count, bool styles)
+{
+    const QByteArray text = configurationText(count, styles);
+    for (auto _ : state) {
+        std::unique_ptr<QARes> root(readResourceText(text, QStringLiteral("big.qares")));
+        std::unique_ptr<TCFList> list(readTCFFromResources(root.get()));
+        benchmark::DoNotOptimize(list.get());
+    }
+}
+
+// Keeps the time and the counters of every benchmark for the table.
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> seconds;
+    std::map<std::string, double> counters;
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / 1e3;  // in milliseconds
+            for (const auto& [name, counter] : run.counters)
+                counters[run.benchmark_name() + ':' + name] = counter.value;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    double ratio(const std::string& over, const std::string& under) const
+    {
+        const auto a = seconds.find(over);
+        const auto b = seconds.find(under);
+        return a == seconds.end() || b == seconds.end() || b->second == 0 ? 0 : a->second / b->second;
+    }
+};
+
+void registerAll(int n)
+{
+    const std::string big = traceFile("mix", shapes()[0].shape, 10 * n);
+    // First, while the heap holds nothing freed that a reading could reuse.
+    benchmark::RegisterBenchmark("memory/big", memoryPerEvent, big)->Unit(benchmark::kMillisecond)->Iterations(1);
+    benchmark::RegisterBenchmark("floor/big", readLines, big)->Unit(benchmark::kMillisecond)->Iterations(3);
+    benchmark::RegisterBenchmark("read/big", readTrace, big)->Unit(benchmark::kMillisecond)->Iterations(3);
+    benchmark::RegisterBenchmark("rewrite/big", rewriteTrace, big)->Unit(benchmark::kMillisecond)->Iterations(3);
+    for (const Shape& shape : shapes()) {
+        for (int events : {n, 10 * n}) {
+            const std::string name = std::string("read/") + shape.name + '/' + std::to_string(events);
+            benchmark::RegisterBenchmark(name.c_str(), readTrace, traceFile(shape.name, shape.shape, events))
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(events == n ? 10 : 2);
+        }
+    }
+    for (int count : {10000, 100000}) {
+        for (bool styles : {true, false}) {
+            const std::string name = std::string("config/") + (styles ? "styles/" : "types/") + std::to_string(count);
+            benchmark::RegisterBenchmark(name.c_str(), loadConfiguration, count, styles)
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(count == 10000 ? 5 : 1);
+        }
+    }
+}
+
+void printTable(const RecordingReporter& results, int n)
+{
+    const std::string N = std::to_string(n);
+    const std::string tenN = std::to_string(10 * n);
+    std::printf("\n%-48s %10s %10s\n", "measure", "result", "target");
+    const auto row = [](const std::string& measure, double value, const char* target) {
+        std::printf("%-48s %10.2f %10s\n", measure.c_str(), value, target);
+    };
+    row("read " + tenN + " events / floor", results.ratio("read/big", "floor/big"), "<= 4");
+    for (const Shape& shape : shapes())
+        row(std::string("scaling ") + shape.name + " 10N/N",
+            results.ratio(std::string("read/") + shape.name + '/' + tenN, std::string("read/") + shape.name + '/' + N),
+            "<= 11");
+    row("config styles 100000/10000", results.ratio("config/styles/100000", "config/styles/10000"), "<= 11");
+    row("config instance types 100000/10000", results.ratio("config/types/100000", "config/types/10000"), "<= 11");
+    row("read and write / read", results.ratio("rewrite/big", "read/big"), "<= 2");
+    const auto memory = results.counters.find("memory/big:bytes_per_event");
+    row("peak memory per event (bytes)", memory == results.counters.end() ? 0 : memory->second, "<= 200");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    Error::setHandler(countReport);
+    const int n = eventsN();
+    registerAll(n);
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printTable(reporter, n);
+    benchmark::Shutdown();
+    return 0;
+}
