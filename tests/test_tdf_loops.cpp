@@ -9,8 +9,8 @@ struct Case {
     const char* name;
     std::string lines;  // read after the standard trace, counted from line 1
     Texts reports;
-    std::string objects;  // decoratedCensus() of the objects the lines made
-    std::string after;    // the state the test describes
+    std::string objects = "";  // decoratedCensus() of the objects the lines made
+    std::string after = "-";   // the state the test describes
 };
 
 void check(const Case& c, const std::function<std::string(const TDF&)>& state)
@@ -66,27 +66,24 @@ TEST(TDFLoops, StartAndEnd)
 TEST(TDFLoops, TriggerMarkers)
 {
     const Case cases[] = {
-        {"in order", "ET\nGA\nGS", {}, "trigger; trigger_start; trigger_stop", "-"},
+        {"in order", "ET\nGA\nGS", {}, "trigger; trigger_start; trigger_stop"},
         {"not in trigger mode",
          "GA\nGS",
          {"1: GA opcode cannot be used: not in external trigger mode (ET)",
-          "2: GS opcode cannot be used: not in external trigger mode (ET)"},
-         "",
-         "-"},
+          "2: GS opcode cannot be used: not in external trigger mode (ET)"}},
         {"each once, in order",
          "ET\nET\nGS\nGA\nGA\nGS\nGS\nET\nGA",
          {"2: ET opcode already seen in traces", "3: GS opcode cannot be used prior GA one",
           "5: GA opcode already seen in traces", "7: GS opcode already seen in traces",
           "8: ET opcode already seen in traces", "9: GA opcode already seen in traces"},
-         "trigger; trigger_start; trigger_stop",
-         "-"},
+         "trigger; trigger_start; trigger_stop"},
         {"a marker drops the note and the style and keeps the link",
          "NO \"n\"\nST 1\nLK \"k\"\nET",
          {},
          "trigger",
          "link k"},
-        {"... and the glyph", "ET\nGL 1\nGA", {}, "trigger; trigger_start", "-"},
-        {"the link goes to the next object", "LK \"k\"\nET\nAC \"a\" 0", {}, "trigger; action a @world <k>", "-"},
+        {"... and the glyph", "ET\nGL 1\nGA", {}, "trigger; trigger_start"},
+        {"the link goes to the next object", "LK \"k\"\nET\nAC \"a\" 0", {}, "trigger; action a @world <k>"},
         {"a refused marker drops nothing",
          "NO \"n\"\nST 1\nGA",
          {"3: GA opcode cannot be used: not in external trigger mode (ET)"},
