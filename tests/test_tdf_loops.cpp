@@ -205,7 +205,7 @@ TEST(TDFLoops, LoopFieldsAndNeighbours)
     EXPECT_EQ(census(unnamed.reader), "loop null 1");
 }
 
-TEST(TDFLoops, MarkersAreStampedAndHoldTheCurrentInstance)
+TEST(TDFLoops, MarkersHoldTheCurrentInstanceAndAreStampedLikeThreadInfos)
 {
     Trace trace;
     trace.begin(standardTrace + "TS 2\nCI 3\n");
@@ -222,7 +222,8 @@ TEST(TDFLoops, MarkersAreStampedAndHoldTheCurrentInstance)
     EXPECT_EQ(stop->instance, nullptr);
     EXPECT_EQ(trace.reader.triggerStart, start);
     EXPECT_EQ(trace.reader.triggerStop, stop);
-    EXPECT_EQ(times(trace.reader), "0 0 0 2 4");
+    trace.line("TI 1 1 0");
+    EXPECT_EQ(times(trace.reader), "0 0 0 2 4 6");
 }
 
 TEST(TDFThreads, MessagesTakeTheRunningThreadAndTheNewestInfo)
