@@ -24,9 +24,10 @@ void check(const Case& c)
     EXPECT_EQ(pending(trace.reader) + open, c.after) << c.name;
 }
 
-TEST(TDFActions, Action)
+TEST(TDFActions, ActionsAndBlockActions)
 {
     const Case cases[] = {
+        // AC
         {"string, the world", "AC \"Reset\" 0", {}, "action Reset @world"},
         {"static text, any blanks before the instance", "AC 21   3", {}, "action Check @3"},
         {"an empty string reads a static text id", "AC \"\" 21 4", {}, "action Check @4"},
@@ -48,14 +49,7 @@ TEST(TDFActions, Action)
         {"neither string nor number",
          "AC \"open 0\nAC x 0",
          {"1: neither string nor number for action.", "2: neither string nor number for action."}},
-    };
-    for (const Case& c : cases)
-        check(c);
-}
-
-TEST(TDFActions, BlockAction)
-{
-    const Case cases[] = {
+        // BA ... EA
         {"lines inside are ignored; the style pending before BA is taken",
          "ST 2\nBA \"busy\" 3\nME 10 4\nST 1\nXX\nEA",
          {},
@@ -81,9 +75,10 @@ TEST(TDFActions, BlockAction)
         check(c);
 }
 
-TEST(TDFActions, SynchroniseAll)
+TEST(TDFActions, Synchronisations)
 {
     const Case cases[] = {
+        // SA
         {"every live instance", "SA \"all\"", {}, "sync all [3 4]"},
         {"static text; an ended instance is left out", "DI 4\nSA 21", {}, "delete 4; sync Check [3]"},
         {"an instance ended later than the current time takes part",
@@ -99,14 +94,7 @@ TEST(TDFActions, SynchroniseAll)
         {"an empty string and no number", "SA \"\"", {"1: neither string nor number for synchronisation."}},
         {"unknown static text", "SA 99", {"1: can't retrieve text id for synchronisation in definition block."}},
         {"takes the pending style and link", "ST 1\nLK \"l\"\nSA \"x\"", {}, "sync x [3 4] [plain] <l>"},
-    };
-    for (const Case& c : cases)
-        check(c);
-}
-
-TEST(TDFActions, Synchronisation)
-{
-    const Case cases[] = {
+        // SY
         {"a repeated id, the world twice, an unknown id as the world",
          "SY \"Lock\" 3 3 0 9",
          {"1: instance 3 already included into synchronisation."},
@@ -235,29 +223,24 @@ TEST(TDFActions, ReturnedObjectsFlagsAndTimes)
     TDFObject* action = trace.line("AC \"a\" 0", &created);
     ASSERT_NE(action, nullptr);
     EXPECT_TRUE(created);
-    EXPECT_EQ(action, trace.reader.actions.last()->item);
     EXPECT_EQ(action->toAction()->listNode, trace.reader.actions.last());
 
+    // BA, an inner EA, NO and GL return nothing and leave the flag alone.
     created = false;
-    EXPECT_EQ(trace.line("BA \"outer\" 3", &created), nullptr);
-    EXPECT_EQ(trace.line("BA \"inner\" 4", &created), nullptr);
-    EXPECT_EQ(trace.line("EA", &created), nullptr);
+    for (const char* line : {"BA \"outer\" 3", "BA \"inner\" 4", "EA"})
+        EXPECT_EQ(trace.line(line, &created), nullptr) << line;
     EXPECT_FALSE(created);
     TDFObject* block = trace.line("EA", &created);
-    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block, trace.reader.actions.last()->item);
     EXPECT_TRUE(created);
-    EXPECT_EQ(block->toAction()->instance, trace.reader.instanceTable.search(4));
-    EXPECT_EQ(trace.reader.actions.count, 2);
-
     created = false;
     EXPECT_EQ(trace.line("NO \"n\"", &created), nullptr);
-    EXPECT_EQ(trace.line("AC 21 0", &created)->toAction()->model, trace.reader.currentBlock->getTextFromId(21));
-    trace.line("ME 10 3");
+    trace.read("AC 21 0\nME 10 3\n");
     created = false;
     EXPECT_EQ(trace.line("GL 2 \"g\"", &created), nullptr);
     EXPECT_FALSE(created);
     TDFObject* sync = trace.line("SY \"s\" 3", &created);
-    ASSERT_NE(sync, nullptr);
+    ASSERT_EQ(trace.reader.synchronisations.count, 1);
     EXPECT_EQ(sync, trace.reader.synchronisations.last()->item);
     EXPECT_EQ(trace.line("SY \"none\"", &created), nullptr);
     EXPECT_FALSE(created) << "SY tells that it made nothing";
