@@ -96,6 +96,19 @@ String scanString(const char*& cursor, QByteArray& content)
     return String::Read;
 }
 
+qsizetype scanDecodedString(const QString& text, QString& content)
+{
+    content.clear();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'"')
+            return i + 1;
+        if (text.at(i) == u'\\' && ++i == text.size())
+            break;
+        content += text.at(i);
+    }
+    return -1;
+}
+
 }  // namespace TDFSyntax
 
 void TDF::readWhite(char** cursor)
@@ -135,17 +148,34 @@ bool TDF::readString(char** cursor, QString& value, bool absentOk)
 {
     value = QString();
     const char* p = *cursor;
-    QByteArray content;
-    switch (TDFSyntax::scanString(p, content)) {
-    case TDFSyntax::String::Absent:
-        return absentOk;
-    case TDFSyntax::String::Unterminated:
-        return false;
-    case TDFSyntax::String::Read:
-        break;
+    if (textCodec && *p == '"') {
+        // Decoded before the quotes and backslashes are looked for: in a
+        // multi-byte encoding such a byte may belong to a character.
+        const char* text = p + 1;
+        const qsizetype length = qsizetype(std::strlen(text));
+        const QString decoded = textCodec->toUnicode(text, int(length));
+        const qsizetype matched = TDFSyntax::scanDecodedString(decoded, value);
+        if (matched < 0) {
+            value = QString();
+            return false;
+        }
+        // The bytes of the string, counted by encoding it again.
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        const char* end = text + qMin(length, textCodec->fromUnicode(decoded.constData(), int(matched), &state).size());
+        *cursor = const_cast<char*>(*end ? end + 1 : end);
+    } else {
+        QByteArray content;
+        switch (TDFSyntax::scanString(p, content)) {
+        case TDFSyntax::String::Absent:
+            return absentOk;
+        case TDFSyntax::String::Unterminated:
+            return false;
+        case TDFSyntax::String::Read:
+            break;
+        }
+        *cursor = const_cast<char*>(p);
+        value = QString::fromUtf8(content);
     }
-    *cursor = const_cast<char*>(p);
-    value = textCodec ? textCodec->toUnicode(content) : QString::fromUtf8(content);
     if (value.isNull())
         value = QString(QLatin1String(""));
     return true;

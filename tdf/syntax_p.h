@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 namespace TDFSyntax {
 
@@ -29,5 +30,11 @@ enum class String { Read, Absent, Unterminated };
 // the cursor stands past the character that follows the closing quote (or
 // at the end of the text).  Otherwise the cursor does not move.
 String scanString(const char*& cursor, QByteArray& content);
+
+// Scans the same string in `text`, the decoded rest of the line after the
+// opening double quote.  Returns the number of characters up to and
+// including the closing quote, with `content` holding those between the
+// quotes with the escapes removed; -1 when the string is not closed.
+qsizetype scanDecodedString(const QString& text, QString& content);
 
 }  // namespace TDFSyntax

@@ -52,6 +52,10 @@ inline const char standardBlock[] = "DB \"T\"\n"
                                     "ED\n"
                                     "SF 1 1 2\n";
 
+// The standard block and two live instances: 3 (Sensor) and 4 (Pump, the
+// current instance).  Fifteen lines, two objects.
+inline const std::string standardTrace = std::string(standardBlock) + "NI 1 3\nNI 2 4\n";
+
 // Records the reports of Error while alive: "<line>: <message>", with
 // "<file>:" in front for a file other than "<tdf>" (or none), "warning: " before the
 // message of a warning, and a trailing line feed of the message dropped.
@@ -101,6 +105,16 @@ public:
         for (std::string line; std::getline(lines, line);)
             reader.read((line + '\n').c_str());
         return reports.take();
+    }
+
+    // Reads `prelude`, which must report nothing, then restarts the line
+    // count so that the reports of the lines read next count from 1.
+    // Returns the number of objects the prelude made.
+    int begin(const std::string& prelude)
+    {
+        EXPECT_EQ(read(prelude), Texts{}) << "prelude";
+        reader.lineNumber = 0;
+        return reader.objects.count;
     }
 
     // Reads one line (with a line feed added) and returns what read() returned.
@@ -205,4 +219,39 @@ inline std::string times(const TDF& reader)
     for (const TDFObject* object : reader.objects)
         out += (out.empty() ? "" : " ") + std::to_string(object->time);
     return out;
+}
+
+// The objects from index `from` on, as census() gives them, each followed by
+// its own style as " [<name>]" and its own link text as " <<text>>" when set.
+inline std::string decoratedCensus(const TDF& reader, int from = 0)
+{
+    std::string out;
+    int index = 0;
+    for (TDFObject* object : reader.objects) {
+        if (index++ < from)
+            continue;
+        out += (out.empty() ? "" : "; ") + describe(object);
+        if (object->style_)
+            out += " [" + object->style_->name().toStdString() + ']';
+        if (!object->linkText.isNull())
+            out += " <" + object->linkText.toStdString() + '>';
+    }
+    return out;
+}
+
+// What waits for the next event: "style <name>", "link <text>", "note
+// <name>", "glyph <glyph>:<name>" in that order, or "-" when nothing does.
+inline std::string pending(const TDF& reader)
+{
+    std::string out;
+    const auto add = [&out](const std::string& part) { out += (out.empty() ? "" : " ") + part; };
+    if (reader.pendingStyle)
+        add("style " + reader.pendingStyle->name().toStdString());
+    if (!reader.pendingLinkText.isNull())
+        add("link " + reader.pendingLinkText.toStdString());
+    if (reader.pendingNote)
+        add("note " + text(reader.pendingNote->name()));
+    if (reader.pendingGlyph)
+        add("glyph " + text(reader.pendingGlyph->glyphModel->name) + ':' + text(reader.pendingGlyph->name()));
+    return out.empty() ? "-" : out;
 }
