@@ -54,10 +54,11 @@ int summarizeFile(const QString& fileName)
     std::unique_ptr<TCFList> list(readTCFFromResources(root.get()));
     const int count = list ? list->count : 0;
     std::cout << count << (count == 1 ? " configuration\n" : " configurations\n");
-    const TCFList::Node* node = list ? list->head : nullptr;
-    for (int i = 0; i < count; ++i, node = node->next) {
-        std::cout << "\n";
-        printSummary(std::cout, *node->item);
+    if (list) {
+        for (const TCF* tcf : *list) {
+            std::cout << "\n";
+            printSummary(std::cout, *tcf);
+        }
     }
     std::cout << std::flush;
     return Error::error_count_ > errorsBefore ? ExitFailure : ExitOk;

@@ -38,10 +38,9 @@ const char* controlFlowText(bool nested)
 template <class T, class Print>
 void forEach(const List<T*>& list, Print print)
 {
-    const typename List<T*>::Node* node = list.head;
-    for (int i = 0; i < list.count; ++i, node = node->next) {
-        if (node->item)
-            print(*node->item);
+    for (const T* item : list) {
+        if (item)
+            print(*item);
     }
 }
 
