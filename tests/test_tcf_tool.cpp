@@ -61,7 +61,7 @@ TEST(TraceTool, ExitStatusesSummariesAndMessages)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
         QProcess tool;
-        tool.start(QStringLiteral(SSV_BINARY_DIR "/tools/tracetool/tracetool"), c.arguments);
+        tool.start(QStringLiteral(SSV_TRACETOOL), c.arguments);
         ASSERT_TRUE(tool.waitForFinished(30000)) << "tracetool did not finish";
         EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(tool.exitCode(), c.status);
