@@ -1,12 +1,14 @@
 #include "host/qafileutil.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -99,6 +101,20 @@ bool QAFileUtil::copyFile(const QString& source, const QString& destination)
             return false;
     }
     return count == 0 && output.commit();
+}
+
+// Linux stamps files from its coarse real-time clock.
+QDateTime QAFileUtil::fileClock()
+{
+    timespec now;
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    return QDateTime::fromMSecsSinceEpoch(qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000);
+}
+
+bool QAFileUtil::writtenSince(const QString& fileName, const QDateTime& stamp)
+{
+    const QFileInfo info(fileName);
+    return info.exists() && info.lastModified() >= stamp;
 }
 
 bool QAFileUtil::readFile(const QString& fileName, qint64 maxSize, QByteArray* contents, QString* error)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 class QAFileUtil {
@@ -11,6 +12,13 @@ public:
     // failed copy leaves it as it was.  Returns false when the source cannot
     // be read or the destination cannot be written.
     static bool copyFile(const QString& source, const QString& destination);
+
+    // A stamp of the clock that file systems stamp files with: it can lag
+    // the precise clock by a tick, so a file written after the stamp was
+    // taken never looks older than the stamp.
+    static QDateTime fileClock();
+    // Whether `fileName` exists and was last written at or after `stamp`.
+    static bool writtenSince(const QString& fileName, const QDateTime& stamp);
 
     // Reads the whole file `fileName` into *contents.  On failure returns
     // false and sets *error to "FILE: what went wrong": it cannot be opened,
