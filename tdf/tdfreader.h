@@ -19,6 +19,7 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 
 class QTextCodec;
 class TCFList;
@@ -115,6 +116,8 @@ public:
     // Reads a whole file after what is already read; false when it cannot
     // be opened or read.
     bool readFile(const QString& fileName);
+    // The same, telling `progress` the bytes read so far about every megabyte.
+    bool readFile(const QString& fileName, const std::function<void(long long bytesRead)>& progress);
     // Starts a new trace; `keepDefinitions` keeps the blocks, the error
     // count and the line number.
     void reset(bool keepDefinitions);

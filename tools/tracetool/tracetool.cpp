@@ -6,12 +6,12 @@
 namespace {
 
 const Command* const commands[] = {
-    &configCommand,
+    &configCommand, &checkCommand, &dumpCommand, &statsCommand, &rewriteCommand,
 };
 
 const Program tracetool = {
     "tracetool",
-    "Exit status: 0 when all is well, 1 after a syntax or configuration error,\n"
+    "Exit status: 0 when all is well, 1 after a syntax, configuration or trace error,\n"
     "2 for a bad command line, an unreadable file or unwritable output.",
 };
 
@@ -19,5 +19,6 @@ const Program tracetool = {
 
 int main(int argc, char** argv)
 {
-    return runProgram(tracetool, "Works on trace configurations.", commands, std::size(commands), argc, argv);
+    return runProgram(tracetool, "Works on trace configurations and traces.", commands, std::size(commands), argc,
+                      argv);
 }
