@@ -2,6 +2,7 @@
 // list and the reading of files.
 #include "foundation/error.h"
 #include "host/qafileutil.h"
+#include "tdf/indexes_p.h"
 #include "tdf/reports_p.h"
 #include "tdf/tdfreader.h"
 
@@ -19,7 +20,7 @@ const long long progressStep = 1 << 20;
 
 }  // namespace
 
-TDF::TDF(TCFList* list) : tcfList(list)
+TDF::TDF(TCFList* list) : tcfList(list), indexes(std::make_unique<TDFIndexes>())
 {
     loopIterationStack.append(1);
 }
@@ -51,6 +52,7 @@ void TDF::reset(bool keepDefinitions)
                                    &instanceDeletes, &threadInfos, &loopStarts, &loopEnds, &openLoops, &callStack})
         list->clear();
     releaseThreads();
+    indexes->clear();
     loopIterationStack.clear();
     loopIterationStack.append(1);
     loopCounter = 0;

@@ -20,10 +20,12 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QTextCodec;
 class TCFList;
 enum class TDFReport : int;
+struct TDFIndexes;
 
 class TDF {
 public:
@@ -188,6 +190,9 @@ public:
     void readHS(char* line);
 
 private:
+    friend class TDFIndexCheck;  // the tests compare the indexes with the walks they replace
+
+    std::unique_ptr<TDFIndexes> indexes;
     int externalBlockCount = 0;          // the first blocks, handed in, are not the reader's
     TDFThread* retiredThread = nullptr;  // the current thread, kept over a reset
     QHash<QString, QTextCodec*> codecs;  // codecs looked up by NO lines
