@@ -188,7 +188,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
-            seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / 1e3;  // in milliseconds
+            seconds[run.benchmark_name()] = run.GetAdjustedCPUTime();  // CPU time: other processes do not count
             for (const auto& [name, counter] : run.counters)
                 counters[run.benchmark_name() + ':' + name] = counter.value;
         }

@@ -8,11 +8,90 @@
 //           their own key search.  Never owns its items.
 // Array<T>  growable array: index i past the capacity grows it to the next
 //           multiple of growStep above i; new elements start zero/null.
+// The nodes of a List or a Hash come from a pool of its own, not one
+// allocation each.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
+#include <new>
+#include <utility>
+
+// Storage for the nodes of one container: blocks that grow from a few nodes
+// to a few hundred, freed nodes reused, all of it released at once.
+template <class Node>
+class NodePool {
+public:
+    NodePool() = default;
+    NodePool(const NodePool&) = delete;
+    NodePool& operator=(const NodePool&) = delete;
+    ~NodePool() { release(); }
+
+    template <class... Arguments>
+    Node* make(Arguments&&... arguments)
+    {
+        return new (slot()) Node{std::forward<Arguments>(arguments)...};
+    }
+
+    void destroy(Node* node)
+    {
+        node->~Node();
+        Free* freed = reinterpret_cast<Free*>(node);
+        freed->next = free_;
+        free_ = freed;
+    }
+
+    // Gives every block back; the nodes must have been destroyed.
+    void release()
+    {
+        while (blocks_) {
+            Block* next = blocks_->next;
+            ::operator delete(blocks_);
+            blocks_ = next;
+        }
+        free_ = nullptr;
+    }
+
+private:
+    struct Free {
+        Free* next;
+    };
+    struct Block {
+        Block* next;
+        std::size_t capacity;
+        std::size_t used;
+        Node* nodes() { return reinterpret_cast<Node*>(reinterpret_cast<char*>(this) + header); }
+    };
+    static constexpr std::size_t header = (sizeof(Block) + alignof(Node) - 1) / alignof(Node) * alignof(Node);
+    static constexpr std::size_t firstCapacity = 4;
+    static constexpr std::size_t largestCapacity = 256;
+
+    Block* blocks_ = nullptr;
+    Free* free_ = nullptr;
+
+    void* slot()
+    {
+        if (free_) {
+            Free* reused = free_;
+            free_ = reused->next;
+            return reused;
+        }
+        if (!blocks_ || blocks_->used == blocks_->capacity)
+            addBlock();
+        return blocks_->nodes() + blocks_->used++;
+    }
+
+    void addBlock()
+    {
+        const std::size_t capacity = blocks_ ? std::min(2 * blocks_->capacity, largestCapacity) : firstCapacity;
+        Block* block = static_cast<Block*>(::operator new(header + capacity * sizeof(Node)));
+        block->next = blocks_;
+        block->capacity = capacity;
+        block->used = 0;
+        blocks_ = block;
+    }
+};
 
 template <class T>
 class List {
@@ -26,6 +105,10 @@ public:
     Node* head = nullptr;
     int count = 0;
 
+private:
+    NodePool<Node> pool_;
+
+public:
     List() = default;
     List(const List&) = delete;
     List& operator=(const List&) = delete;
@@ -34,7 +117,7 @@ public:
     // Inserts before the head, that is at the end; returns the new node.
     Node* append(T item)
     {
-        Node* node = new Node{item, nullptr, nullptr};
+        Node* node = pool_.make(item, nullptr, nullptr);
         if (!head) {
             node->next = node->prev = node;
             head = node;
@@ -71,7 +154,7 @@ public:
             if (head == node)
                 head = node->next;
         }
-        delete node;
+        pool_.destroy(node);
         --count;
     }
 
@@ -115,21 +198,20 @@ public:
     // Deletes every item (a list of owned pointers) and empties the list.
     void deleteAll()
     {
-        while (head)
-            delete pop();
+        for (T item : *this)
+            delete item;
+        clear();
     }
 
     // Frees every node, never the items.
     void clear()
     {
-        if (!head)
-            return;
-        Node* node = head;
-        do {
-            Node* following = node->next;
-            delete node;
+        for (Node* node = head; node;) {
+            Node* following = node->next == head ? nullptr : node->next;
+            pool_.destroy(node);
             node = following;
-        } while (node != head);
+        }
+        pool_.release();
         head = nullptr;
         count = 0;
     }
@@ -151,6 +233,10 @@ public:
     int bucketCount;
     int entryCount = 0;
 
+private:
+    NodePool<Node> pool_;
+
+public:
     explicit Hash(int bucketCount) : buckets(new Node*[bucketCount]()), bucketCount(bucketCount) {}
     Hash(const Hash&) = delete;
     Hash& operator=(const Hash&) = delete;
@@ -184,7 +270,7 @@ public:
     Node* insert(T* item)
     {
         Node*& chain = buckets[code(item)];
-        Node* node = new Node{item, chain, nullptr};
+        Node* node = pool_.make(item, chain, nullptr);
         if (chain)
             chain->prev = node;
         chain = node;
@@ -201,7 +287,7 @@ public:
             buckets[code(node->item)] = node->next;
         if (node->next)
             node->next->prev = node->prev;
-        delete node;
+        pool_.destroy(node);
         --entryCount;
     }
 
@@ -228,11 +314,12 @@ public:
         for (int i = 0; i < bucketCount; ++i) {
             for (Node* node = buckets[i]; node;) {
                 Node* following = node->next;
-                delete node;
+                pool_.destroy(node);
                 node = following;
             }
             buckets[i] = nullptr;
         }
+        pool_.release();
         entryCount = 0;
     }
 };

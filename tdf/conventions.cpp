@@ -75,7 +75,7 @@ bool TDF::readOperand(char** cursor, unsigned long* value, TDFReport failure)
 TDFInstance* TDF::findInstance(unsigned long dynamicId)
 {
     const auto found = indexes->newestInstance.find(dynamicId);
-    return found == indexes->newestInstance.end() ? nullptr : found->second;
+    return found == indexes->newestInstance.end() ? nullptr : found->second.second;
 }
 
 TDFInstance* TDF::newInstance(unsigned long dynamicId, TDFInstance* previous)
@@ -85,17 +85,16 @@ TDFInstance* TDF::newInstance(unsigned long dynamicId, TDFInstance* previous)
     instance->previous = previous;
     appendObject(instance);
     instance->tableNode = instanceTable.insert(instance);  // a new instance: no need to look
-    indexes->newestInstance[dynamicId] = instance;
-    const unsigned long sequence = indexes->nextSequence++;
-    indexes->sequenceOf[instance] = sequence;
-    indexes->livingBySequence[sequence] = instance;
     instance->instancesNode = instances.append(instance);
+    const TDFIndexes::Numbered numbered(indexes->nextSequence++, instance);
+    indexes->newestInstance[dynamicId] = numbered;
+    indexes->living.push_back(numbered);
     return instance;
 }
 
+// The instance deleted is always the newest of its id: the one alive.
 void TDF::endInstance(TDFInstance* instance, TDFObject* deletion)
 {
     instance->deletion = deletion;
-    indexes->livingBySequence.erase(indexes->sequenceOf[instance]);
-    indexes->endedByTime.emplace(deletion->time, instance);
+    indexes->endedByTime.emplace(deletion->time, indexes->newestInstance[instance->dynamicId]);
 }

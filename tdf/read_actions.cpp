@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <unordered_set>
 
 bool TDF::readTextOperand(char** line, QString& text, TDFDBText** model, bool emptyIsNumber, TDFReport none,
@@ -108,23 +109,22 @@ TDFSynchronisation* TDF::newSynchronisation(List<TDFInstance*>* instances, TDFDB
 // current time, in the order of instances.
 void TDF::appendSynchronisedInstances(List<TDFInstance*>* list)
 {
-    std::vector<std::pair<unsigned long, TDFInstance*>> endedLater;
+    std::vector<TDFIndexes::Numbered>& living = indexes->living;
+    living.erase(std::remove_if(living.begin(), living.end(),
+                                [](const TDFIndexes::Numbered& entry) { return entry.second->deletion; }),
+                 living.end());
+    std::vector<TDFIndexes::Numbered> endedLater;
     const auto& ended = indexes->endedByTime;
     for (auto entry = ended.upper_bound(currentTime); entry != ended.end(); ++entry) {
-        TDFInstance* instance = entry->second;
-        if (instance->deletion->time > currentTime)  // not an earlier deletion of the instance
-            endedLater.emplace_back(indexes->sequenceOf[instance], instance);
+        if (entry->second.second->deletion->time > currentTime)  // not an earlier deletion of the instance
+            endedLater.push_back(entry->second);
     }
     std::sort(endedLater.begin(), endedLater.end());
     endedLater.erase(std::unique(endedLater.begin(), endedLater.end()), endedLater.end());
-    auto later = endedLater.begin();
-    for (const auto& [sequence, instance] : indexes->livingBySequence) {
-        for (; later != endedLater.end() && later->first < sequence; ++later)
-            list->append(later->second);
-        list->append(instance);
-    }
-    for (; later != endedLater.end(); ++later)
-        list->append(later->second);
+    std::vector<TDFIndexes::Numbered> merged;
+    std::merge(living.begin(), living.end(), endedLater.begin(), endedLater.end(), std::back_inserter(merged));
+    for (const TDFIndexes::Numbered& entry : merged)
+        list->append(entry.second);
 }
 
 TDFObject* TDF::readSA(char* line, bool* created)

@@ -49,34 +49,39 @@ TDFObject* TDF::readNI(char* line, bool* created, ModelChangment* changment)
     return instance;
 }
 
+TDFMessageCall* TDF::olderCall(const TDFMessageCall* call)
+{
+    const auto older = indexes->olderCall.find(call);
+    return older == indexes->olderCall.end() ? nullptr : older->second;
+}
+
 TDFMessage* TDF::completeCall(unsigned long callId, unsigned long staticId)
 {
     bool reported = false;
-    const auto calls = indexes->callsById.find(callId);
-    if (calls != indexes->callsById.end()) {
-        for (auto call = calls->second.rbegin(); call != calls->second.rend(); ++call) {
-            TDFMessage* message = (*call)->message;
-            if (!message)
-                continue;
-            TDFReport problem = TDFReport::Count;
-            if (!message->awaitingCompletion)
-                problem = TDFReport::CompletionOnComplete;
-            else if (!message->model)
-                problem = TDFReport::CompletionWithoutModel;
-            else if (message->model->id != staticId)
-                problem = TDFReport::CompletionModelMismatch;
-            if (problem != TDFReport::Count) {
-                error(problem);
-                reported = true;
-                continue;
-            }
-            // After a reported problem the call stays open, so that a later ME
-            // can still complete it.
-            if (reported)
-                return nullptr;
-            message->awaitingCompletion = false;
-            return message;
+    const auto newest = indexes->newestCall.find(callId);
+    TDFMessageCall* first = newest == indexes->newestCall.end() ? nullptr : newest->second;
+    for (TDFMessageCall* call = first; call; call = olderCall(call)) {
+        TDFMessage* message = call->message;
+        if (!message)
+            continue;
+        TDFReport problem = TDFReport::Count;
+        if (!message->awaitingCompletion)
+            problem = TDFReport::CompletionOnComplete;
+        else if (!message->model)
+            problem = TDFReport::CompletionWithoutModel;
+        else if (message->model->id != staticId)
+            problem = TDFReport::CompletionModelMismatch;
+        if (problem != TDFReport::Count) {
+            error(problem);
+            reported = true;
+            continue;
         }
+        // After a reported problem the call stays open, so that a later ME
+        // can still complete it.
+        if (reported)
+            return nullptr;
+        message->awaitingCompletion = false;
+        return message;
     }
     if (!reported)
         error(TDFReport::CompletionWithoutCall);
@@ -199,7 +204,10 @@ TDFObject* TDF::readMC(char* line, bool* created)
     call->message = message;
     call->callId = callId;
     appendTo(openCalls, &call->listNode, call, created);
-    indexes->callsById[callId].push_back(call);
+    TDFMessageCall*& newestCall = indexes->newestCall[callId];
+    if (newestCall)
+        indexes->olderCall[call] = newestCall;
+    newestCall = call;
     stamp(call);
     call->heapSize = heapSize;
     return call;

@@ -161,7 +161,11 @@ TDFThread* TDF::threadNumbered(unsigned long num)
 // the running one runs again, as the earlier running thread infos tell.
 void TDF::resumePreviousThread()
 {
-    TDFObjectNode* previous = runningThreadInfo ? indexes->runningBefore[runningThreadInfo] : nullptr;
+    const std::vector<TDFObjectNode*>& running = indexes->runningInfos;
+    size_t& index = indexes->runningIndex;
+    TDFObjectNode* previous = nullptr;
+    if (runningThreadInfo && index < running.size() && running[index] == runningThreadInfo && index > 0)
+        previous = running[--index];
     runningThreadInfo = previous;
     currentThread = previous ? previous->item->toThreadInfo()->thread : nullptr;
 }
@@ -200,14 +204,13 @@ void TDF::readTI(char* line)
     info->priority = priority;
     stamp(info);
     info->listNode = threadInfos.append(info);
-    indexes->runningBefore[info->listNode] = indexes->newestRunning;
-    if (stateId == 1)
-        indexes->newestRunning = info->listNode;
     currentThreadInfo = info->listNode;
     appendObject(info);
     if (stateId == 1) {
         currentThread = info->thread;
         runningThreadInfo = info->listNode;
+        indexes->runningIndex = indexes->runningInfos.size();
+        indexes->runningInfos.push_back(info->listNode);
     } else {
         resumePreviousThread();
     }

@@ -75,22 +75,28 @@ Number scanNumber(const char*& cursor, unsigned long& value)
     return Number::Read;
 }
 
-String scanString(const char*& cursor, QByteArray& content)
+String scanString(const char*& cursor, QByteArray& unescaped, QByteArrayView& bytes)
 {
     if (*cursor != '"')
         return String::Absent;
-    content.clear();
-    const char* p = cursor + 1;
-    for (;;) {
-        const size_t plain = std::strcspn(p, "\"\\");
-        content.append(p, qsizetype(plain));
-        p += plain;
-        if (*p == '"')
-            break;
-        if (*p == '\0' || p[1] == '\0')
-            return String::Unterminated;
-        content.append(p[1]);
-        p += 2;
+    const char* start = cursor + 1;
+    const char* p = start + std::strcspn(start, "\"\\");
+    if (*p == '"') {
+        bytes = QByteArrayView(start, p - start);  // no escape: the line's own bytes
+    } else {
+        unescaped = QByteArray(start, p - start);
+        for (;;) {
+            if (*p == '\0' || p[1] == '\0')
+                return String::Unterminated;
+            unescaped.append(p[1]);
+            p += 2;
+            const size_t plain = std::strcspn(p, "\"\\");
+            unescaped.append(p, qsizetype(plain));
+            p += plain;
+            if (*p == '"')
+                break;
+        }
+        bytes = unescaped;
     }
     cursor = p[1] == '\0' ? p + 1 : p + 2;
     return String::Read;
@@ -164,8 +170,9 @@ bool TDF::readString(char** cursor, QString& value, bool absentOk)
         const char* end = text + qMin(length, textCodec->fromUnicode(decoded.constData(), int(matched), &state).size());
         *cursor = const_cast<char*>(*end ? end + 1 : end);
     } else {
-        QByteArray content;
-        switch (TDFSyntax::scanString(p, content)) {
+        QByteArray unescaped;
+        QByteArrayView bytes;
+        switch (TDFSyntax::scanString(p, unescaped, bytes)) {
         case TDFSyntax::String::Absent:
             return absentOk;
         case TDFSyntax::String::Unterminated:
@@ -174,7 +181,7 @@ bool TDF::readString(char** cursor, QString& value, bool absentOk)
             break;
         }
         *cursor = const_cast<char*>(p);
-        value = QString::fromUtf8(content);
+        value = QString::fromUtf8(bytes);
     }
     if (value.isNull())
         value = QString(QLatin1String(""));

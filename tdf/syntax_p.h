@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace TDFSyntax {
@@ -26,10 +27,11 @@ enum class String { Read, Absent, Unterminated };
 
 // Scans a string at `cursor`: a double quote, then any bytes, a backslash
 // keeping the byte after it, up to the closing double quote.  On Read,
-// `content` holds the bytes between the quotes with the escapes removed, and
-// the cursor stands past the character that follows the closing quote (or
-// at the end of the text).  Otherwise the cursor does not move.
-String scanString(const char*& cursor, QByteArray& content);
+// `bytes` views the bytes between the quotes with the escapes removed: in
+// the line itself when there is no escape, else in `unescaped`; the cursor
+// stands past the character that follows the closing quote (or at the end
+// of the text).  Otherwise the cursor does not move.
+String scanString(const char*& cursor, QByteArray& unescaped, QByteArrayView& bytes);
 
 // Scans the same string in `text`, the decoded rest of the line after the
 // opening double quote.  Returns the number of characters up to and

@@ -234,6 +234,7 @@ private:
     TDFInstance* newInstance(unsigned long dynamicId, TDFInstance* previous);
     void endInstance(TDFInstance* instance, TDFObject* deletion);
     void appendSynchronisedInstances(List<TDFInstance*>* list);
+    TDFMessageCall* olderCall(const TDFMessageCall* call);
     TDFMessage* completeCall(unsigned long callId, unsigned long staticId);
     TDFMessage* findReturnedMessage(bool anyModel, unsigned long staticId);
     TDFMessageReturn* findDeletionReturn(unsigned long staticId);

@@ -25,11 +25,11 @@ public:
             if (reader_.findThread(num) != walkThread(num))
                 return "thread " + std::to_string(num);
         }
-        for (TDFObjectNode* node = reader_.threadInfos.head; node;
-             node = node->next == reader_.threadInfos.head ? nullptr : node->next) {
-            if (reader_.indexes->runningBefore[node] != walkRunningBefore(node))
-                return "running thread info before a thread info";
-        }
+        if (runningByIndex() != runningByWalk())
+            return "running thread infos";
+        if (reader_.runningThreadInfo
+            && reader_.indexes->runningInfos[reader_.indexes->runningIndex] != reader_.runningThreadInfo)
+            return "place of the running thread info";
         if (synchronisedByIndex() != synchronisedByWalk())
             return "instances of a synchronisation of all";
         return callDifference();
@@ -58,13 +58,17 @@ private:
         return nullptr;
     }
 
-    TDFObjectNode* walkRunningBefore(TDFObjectNode* info)
+    const std::vector<TDFObjectNode*>& runningByIndex() { return reader_.indexes->runningInfos; }
+
+    std::vector<TDFObjectNode*> runningByWalk()
     {
-        for (TDFObjectNode* node = reader_.threadInfos.before(info); node; node = reader_.threadInfos.before(node)) {
+        std::vector<TDFObjectNode*> running;
+        for (TDFObjectNode* node = reader_.threadInfos.head; node;
+             node = node->next == reader_.threadInfos.head ? nullptr : node->next) {
             if (node->item->toThreadInfo()->stateId == 1)
-                return node;
+                running.push_back(node);
         }
-        return nullptr;
+        return running;
     }
 
     std::vector<TDFInstance*> synchronisedByIndex()
@@ -84,16 +88,19 @@ private:
         return chosen;
     }
 
-    // The calls of each call id, in the order of openCalls.
+    // The calls of each call id, newest first, as the walk over openCalls finds them.
     std::string callDifference()
     {
         std::map<unsigned long, std::vector<TDFMessageCall*>> walked;
-        for (TDFObject* call : reader_.openCalls)
-            walked[call->toMessageCall()->callId].push_back(call->toMessageCall());
-        if (walked.size() != reader_.indexes->callsById.size())
+        for (TDFObjectNode* node = reader_.openCalls.last(); node; node = reader_.openCalls.before(node))
+            walked[node->item->toMessageCall()->callId].push_back(node->item->toMessageCall());
+        if (walked.size() != reader_.indexes->newestCall.size())
             return "number of call ids";
         for (const auto& [callId, calls] : walked) {
-            if (reader_.indexes->callsById[callId] != calls)
+            std::vector<TDFMessageCall*> indexed;
+            for (TDFMessageCall* call = reader_.indexes->newestCall[callId]; call; call = reader_.olderCall(call))
+                indexed.push_back(call);
+            if (indexed != calls)
                 return "calls of " + std::to_string(callId);
         }
         return std::string();

@@ -236,6 +236,9 @@ int TraceGenerator::receiver()
 {
     if (chance(10))
         return 0;
+    // Mostly a living instance; sometimes an id that makes a new one.
+    if (!alive_.empty() && chance(85))
+        return someInstance(0);
     const int id = 1 + pick(shape_.instancePool);
     alive_.add(id);
     return id;
