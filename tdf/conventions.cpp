@@ -74,8 +74,8 @@ bool TDF::readOperand(char** cursor, unsigned long* value, TDFReport failure)
 
 TDFInstance* TDF::findInstance(unsigned long dynamicId)
 {
-    const auto found = indexes->newestInstance.find(dynamicId);
-    return found == indexes->newestInstance.end() ? nullptr : found->second.second;
+    const TDFIndexes::Numbered* found = indexes->newestInstance.find(dynamicId);
+    return found ? found->second : nullptr;
 }
 
 TDFInstance* TDF::newInstance(unsigned long dynamicId, TDFInstance* previous)

@@ -3,6 +3,7 @@
 // constant (amortized) time, whatever the size and shape of the trace.
 #pragma once
 
+#include "tdf/flatmap_p.h"
 #include "tdf/tdfreader.h"
 
 #include <map>
@@ -15,7 +16,7 @@ struct TDFIndexes {
     typedef std::pair<unsigned long, TDFInstance*> Numbered;
 
     // The instance entered last under each dynamic id (instanceTable's answer).
-    std::unordered_map<unsigned long, Numbered> newestInstance;
+    FlatMap<Numbered> newestInstance;
     unsigned long nextSequence = 0;
     // The instances in the order of `instances`; ended ones are dropped when
     // a synchronisation of all looks at them.
@@ -23,13 +24,13 @@ struct TDFIndexes {
     // The ended instances by the time of their deletion.
     std::multimap<unsigned long, Numbered> endedByTime;
     // The newest call of each call id, and for a repeated id the call before.
-    std::unordered_map<unsigned long, TDFMessageCall*> newestCall;
+    FlatMap<TDFMessageCall*> newestCall;
     std::unordered_map<const TDFMessageCall*, TDFMessageCall*> olderCall;
     // The returns of the messages of each static message id, in the order
     // of messageReturns; the newest ones that got a deletion are dropped.
     std::unordered_map<unsigned long, std::vector<TDFMessageReturn*>> returnsByModel;
     // The first thread of `threads` with each number.
-    std::unordered_map<unsigned long, TDFThread*> threadByNum;
+    FlatMap<TDFThread*> threadByNum;
     // Every running thread info (state 1), in order, and where the running
     // thread info stands among them.
     std::vector<TDFObjectNode*> runningInfos;

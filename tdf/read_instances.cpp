@@ -58,9 +58,8 @@ TDFMessageCall* TDF::olderCall(const TDFMessageCall* call)
 TDFMessage* TDF::completeCall(unsigned long callId, unsigned long staticId)
 {
     bool reported = false;
-    const auto newest = indexes->newestCall.find(callId);
-    TDFMessageCall* first = newest == indexes->newestCall.end() ? nullptr : newest->second;
-    for (TDFMessageCall* call = first; call; call = olderCall(call)) {
+    TDFMessageCall* const* newest = indexes->newestCall.find(callId);
+    for (TDFMessageCall* call = newest ? *newest : nullptr; call; call = olderCall(call)) {
         TDFMessage* message = call->message;
         if (!message)
             continue;

@@ -140,8 +140,8 @@ TDFObject* TDF::readNT(char*)
 
 TDFThread* TDF::findThread(unsigned long num)
 {
-    const auto found = indexes->threadByNum.find(num);
-    return found == indexes->threadByNum.end() ? nullptr : found->second;
+    TDFThread* const* found = indexes->threadByNum.find(num);
+    return found ? *found : nullptr;
 }
 
 TDFThread* TDF::threadNumbered(unsigned long num)

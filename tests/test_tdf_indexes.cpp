@@ -98,7 +98,8 @@ private:
             return "number of call ids";
         for (const auto& [callId, calls] : walked) {
             std::vector<TDFMessageCall*> indexed;
-            for (TDFMessageCall* call = reader_.indexes->newestCall[callId]; call; call = reader_.olderCall(call))
+            TDFMessageCall* const* newest = reader_.indexes->newestCall.find(callId);
+            for (TDFMessageCall* call = newest ? *newest : nullptr; call; call = reader_.olderCall(call))
                 indexed.push_back(call);
             if (indexed != calls)
                 return "calls of " + std::to_string(callId);

@@ -1,0 +1,80 @@
+// A hash map from unsigned 64-bit keys to small values, in one array with
+// linear probing: the reader's per-line lookups without a node per entry.
+// Entries are never removed, as the reader only adds until a reset.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+template <class Value>
+class FlatMap {
+public:
+    // The value of `key`, or null.
+    Value* find(unsigned long key)
+    {
+        if (slots_.empty())
+            return nullptr;
+        for (size_t index = slotOf(key);; index = (index + 1) & mask()) {
+            Slot& slot = slots_[index];
+            if (!slot.used)
+                return nullptr;
+            if (slot.key == key)
+                return &slot.value;
+        }
+    }
+
+    // The value of `key`, value-initialized when the key is new.
+    Value& operator[](unsigned long key)
+    {
+        if (2 * (size_ + 1) > slots_.size())
+            grow();
+        size_t index = slotOf(key);
+        while (slots_[index].used && slots_[index].key != key)
+            index = (index + 1) & mask();
+        Slot& slot = slots_[index];
+        if (!slot.used) {
+            slot = Slot{key, Value(), true};
+            ++size_;
+        }
+        return slot.value;
+    }
+
+    size_t size() const { return size_; }
+
+    void clear()
+    {
+        slots_.clear();
+        size_ = 0;
+    }
+
+private:
+    struct Slot {
+        unsigned long key;
+        Value value;
+        bool used;
+    };
+    std::vector<Slot> slots_;  // a power of two of them, at most half used
+    size_t size_ = 0;
+
+    size_t mask() const { return slots_.size() - 1; }
+
+    size_t slotOf(unsigned long key) const
+    {
+        // Fibonacci hashing spreads consecutive ids over the table.
+        unsigned long long hash = key * 0x9E3779B97F4A7C15ULL;
+        hash ^= hash >> 29;
+        return size_t(hash) & mask();
+    }
+
+    void grow()
+    {
+        std::vector<Slot> old;
+        old.swap(slots_);
+        slots_.assign(old.empty() ? 16 : 2 * old.size(), Slot{0, Value(), false});
+        size_ = 0;
+        for (const Slot& slot : old) {
+            if (slot.used)
+                (*this)[slot.key] = slot.value;
+        }
+    }
+};
