@@ -114,9 +114,8 @@ TEST(RenderPaint, StyleColoursAppear)
         const char* what;
     } expected[] = {
         {"#000080", "title text"},      {"#e0e8ff", "title background"}, {"#a00000", "interrupt lines and text"},
-        {"#ffe6e6", "interrupt boxes"}, {"#606060", "return lines"},     {"#404040", "return text"},
-        {"#006000", "loop frames"},     {"#ffffc8", "note background"},  {"#1f77b4", "thread main"},
-        {"#ff7f0e", "thread irq"},
+        {"#ffe6e6", "interrupt boxes"}, {"#606060", "return lines"},     {"#006000", "loop frames"},
+        {"#ffffc8", "note background"}, {"#1f77b4", "thread main"},      {"#ff7f0e", "thread irq"},
     };
     for (const auto& e : expected)
         EXPECT_TRUE(svg.colours.count(e.colour)) << e.colour << ", " << e.what;
