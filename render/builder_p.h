@@ -130,6 +130,7 @@ private:
     // frames.cpp: loop frames around their rows.
     void buildFrames();
     void addFrame(TDFLoopStart* start);
+    void separateOpenTabs();
     QRectF rowContent(int firstRow, int lastRow, double emptyX) const;
 
     // margins.cpp: time column, thread edges, separators, legend and size.

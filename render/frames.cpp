@@ -20,6 +20,20 @@ void LayoutBuilder::buildFrames()
     });
     for (TDFLoopStart* start : loops)
         addFrame(start);
+    separateOpenTabs();
+}
+
+// Loops that started before the window all have their tops at the window's
+// top: their tabs go side by side there, the outermost first.
+void LayoutBuilder::separateOpenTabs()
+{
+    double right = -1;
+    for (auto frame = layout_.frames.rbegin(); frame != layout_.frames.rend(); ++frame) {
+        if (!frame->openTop)
+            continue;
+        frame->tab.moveLeft(std::max(frame->tab.left(), right + geometry::tabPadX));
+        right = frame->tab.right();
+    }
 }
 
 void LayoutBuilder::addFrame(TDFLoopStart* start)

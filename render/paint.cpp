@@ -200,7 +200,6 @@ void paintDiagram(QPainter& painter, const DiagramLayout& layout)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.fillRect(QRectF(QPointF(), layout.size), Qt::white);
     paintAll(painter, layout.frames, paintFrameEdges);
     paintAll(painter, layout.columns, paintLifeline);
     paintAll(painter, layout.bars, paintBar);

@@ -5,5 +5,5 @@
 
 class QPainter;
 
-// Paints the whole picture, background included, from the origin.
+// Paints the picture from the origin, over the device's background.
 void paintDiagram(QPainter& painter, const DiagramLayout& layout);

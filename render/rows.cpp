@@ -109,11 +109,15 @@ void LayoutBuilder::addRow(int index, RowKind kind)
     }
 }
 
+// Each row is at least as tall as the time shown on its line.
 void LayoutBuilder::stackRows()
 {
+    const double timeHalf = styles_.measure().lineHeight(*styles_.slot(TCF::TIME)) / 2 - geometry::rowPad;
     double cursor = rowsTop_;
     for (int r = 0; r < int(layout_.rows.size()); ++r) {
-        const Extent extent = extentOf(r);
+        Extent extent = extentOf(r);
+        extent.above = std::max(extent.above, timeHalf);
+        extent.below = std::max(extent.below, timeHalf);
         Row& current = layout_.rows[std::size_t(r)];
         current.top = cursor;
         current.y = cursor + geometry::rowPad + extent.above;

@@ -3,6 +3,7 @@
 
 #include "render/layout_p.h"
 #include "render/paint_p.h"
+#include "render/pngwriter_p.h"
 #include "tdf/tdfreader.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,7 @@ QSize SequenceDiagram::size() const
 void SequenceDiagram::paint(QPainter& painter) const
 {
     painter.save();
+    painter.fillRect(QRect(QPoint(), size()), Qt::white);
     painter.scale(scale_, scale_);
     paintDiagram(painter, *layout_);
     painter.restore();
@@ -85,7 +87,7 @@ bool SequenceDiagram::writePng(QIODevice* device, QString* error) const
                      .arg(maxImagePixels);
         return false;
     }
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull()) {
         *error = tr("not enough memory for a %1 x %2 image").arg(pixels.width()).arg(pixels.height());
         return false;
@@ -93,11 +95,7 @@ bool SequenceDiagram::writePng(QIODevice* device, QString* error) const
     QPainter painter(&image);
     paint(painter);
     painter.end();
-    if (!image.save(device, "PNG")) {
-        *error = device->errorString();
-        return false;
-    }
-    return true;
+    return writePngImage(image, device, error);
 }
 
 bool SequenceDiagram::save(const QString& fileName, QString* error) const

@@ -37,8 +37,8 @@ public:
     SequenceDiagram(const SequenceDiagram&) = delete;
     SequenceDiagram& operator=(const SequenceDiagram&) = delete;
 
-    QSize size() const;  // in pixels, scaled
-    void paint(QPainter& painter) const;
+    QSize size() const;                   // in pixels, scaled
+    void paint(QPainter& painter) const;  // on white, from the origin, at the scale
     bool writeSvg(QIODevice* device) const;
     // False with *error set when the picture exceeds the PNG limits or the device fails.
     bool writePng(QIODevice* device, QString* error) const;

@@ -2,7 +2,7 @@
 # Installs the Debian packages the project needs, only those that are missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ perl qt6-base-dev qt6-5compat-dev qt6-svg-dev fonts-dejavu-core libgl-dev libgtest-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ perl qt6-base-dev qt6-5compat-dev qt6-svg-dev libpng-dev fonts-dejavu-core libgl-dev libgtest-dev libbenchmark-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -200,12 +200,15 @@ TEST(RenderLayout, DeletedLifelinesStopAtTheCross)
         ASSERT_TRUE(crossRow) << c.name;
         EXPECT_EQ(trace.layout().crosses.size(), c.deleted.size()) << c.name;
         for (unsigned long id : c.deleted) {
-            const Column& column = columnOf(trace, trace.reader.instances.search(id));
+            const TDFInstance* instance = trace.reader.instances.search(id);
+            const Column& column = columnOf(trace, instance);
             EXPECT_TRUE(column.crossed) << c.name;
             EXPECT_EQ(column.lifelineBottom, crossRow->y) << c.name;
             const auto cross = std::find_if(trace.layout().crosses.begin(), trace.layout().crosses.end(),
-                                            [&](const Cross& x) { return x.centre == QPointF(column.x, crossRow->y); });
-            EXPECT_NE(cross, trace.layout().crosses.end()) << c.name << ": cross of " << id;
+                                            [&](const Cross& x) { return x.column == trace.column(instance); });
+            ASSERT_NE(cross, trace.layout().crosses.end()) << c.name << ": cross of " << id;
+            EXPECT_EQ(cross->centre, QPointF(column.x, crossRow->y)) << c.name;
+            EXPECT_EQ(cross->object, instance->deletion) << c.name;
         }
         EXPECT_FALSE(trace.layout().columns.front().crossed) << c.name << ": the world lives on";
     }
