@@ -1,6 +1,7 @@
 // What every event line does with the reader's state: the time stamp, and
 // the decorations (style, link, note, glyph, thread info) that earlier lines
 // left pending for the next event.
+#include "tdf/indexes_p.h"
 #include "tdf/tdfreader.h"
 
 void TDF::stamp(TDFObject* object)
@@ -73,7 +74,8 @@ bool TDF::readOperand(char** cursor, unsigned long* value, TDFReport failure)
 
 TDFInstance* TDF::findInstance(unsigned long dynamicId)
 {
-    return instanceTable.search(dynamicId);
+    const auto found = indexes->newestInstance.find(dynamicId);
+    return found == indexes->newestInstance.end() ? nullptr : found->second;
 }
 
 TDFInstance* TDF::newInstance(unsigned long dynamicId, TDFInstance* previous)
@@ -82,7 +84,18 @@ TDFInstance* TDF::newInstance(unsigned long dynamicId, TDFInstance* previous)
     instance->dynamicId = dynamicId;
     instance->previous = previous;
     appendObject(instance);
-    instance->tableNode = instanceTable.intern(instance);
+    instance->tableNode = instanceTable.insert(instance);  // a new instance: no need to look
+    indexes->newestInstance[dynamicId] = instance;
+    const unsigned long sequence = indexes->nextSequence++;
+    indexes->sequenceOf[instance] = sequence;
+    indexes->livingBySequence[sequence] = instance;
     instance->instancesNode = instances.append(instance);
     return instance;
+}
+
+void TDF::endInstance(TDFInstance* instance, TDFObject* deletion)
+{
+    instance->deletion = deletion;
+    indexes->livingBySequence.erase(indexes->sequenceOf[instance]);
+    indexes->endedByTime.emplace(deletion->time, instance);
 }

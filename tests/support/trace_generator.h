@@ -20,6 +20,7 @@ struct TraceShape {
     int idleThreadPercent = 0;  // TI lines of a thread that does not run
     int nameLength = 6;         // characters of generated names
     int syncWidth = 3;          // instances named by an SY line, at most
+    int syncAllPercent = 30;    // synchronisations of all instances (SA) among them
     bool newTraces = true;      // sometimes an NT line before the first events
 };
 
@@ -67,8 +68,8 @@ private:
     std::mt19937 random_;
     TraceShape shape_;
     std::vector<std::string> out_;
-    int block_ = 0;           // index of the selected block
-    IdPool alive_;  // dynamic ids with a living instance
+    int block_ = 0;  // index of the selected block
+    IdPool alive_;   // dynamic ids with a living instance
     std::vector<CallStackEntry> callStack_;
     std::vector<OpenCall> openCalls_;
     std::vector<int> boundSfNumbers_;
