@@ -18,10 +18,6 @@ void LayoutBuilder::buildMarks()
         case RowKind::Deletion:
             addCrosses(r, object);
             break;
-        case RowKind::Return:
-            if (rowOf(object->toMessageReturn()->deletion) == r)
-                addCrosses(r, object->toMessageReturn()->deletion);
-            break;
         case RowKind::Note:
         case RowKind::Glyph:
             addOwnRowDecoration(r);
@@ -29,6 +25,9 @@ void LayoutBuilder::buildMarks()
         default:
             break;
         }
+        TDFMessageReturn* messageReturn = object->toMessageReturn();
+        if (messageReturn && rowOf(messageReturn->deletion) == r)
+            addCrosses(r, messageReturn->deletion);
         addAnnotations(r);
     }
 }

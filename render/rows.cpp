@@ -39,9 +39,11 @@ bool LayoutBuilder::classify(int index, bool interactionSeen, RowKind* kind)
         *kind = message->sender == message->receiver ? RowKind::Self : creates ? RowKind::Creation : RowKind::Message;
         return true;
     }
-    case TDF_MESSAGE_RETURN:
-        *kind = RowKind::Return;
-        return object->toMessageReturn()->message;
+    case TDF_MESSAGE_RETURN: {
+        const TDFMessage* message = object->toMessageReturn()->message;
+        *kind = message && message->sender == message->receiver ? RowKind::Self : RowKind::Return;
+        return message;
+    }
     case TDF_INSTANCE_DELETE:
         *kind = RowKind::Deletion;
         return rowOf(object) < 0;

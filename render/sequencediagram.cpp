@@ -75,11 +75,17 @@ bool SequenceDiagram::writeSvg(QIODevice* device) const
     return painter.end();
 }
 
+bool SequenceDiagram::fitsPng() const
+{
+    const QSize pixels = size();
+    return pixels.width() <= maxImageSide && pixels.height() <= maxImageSide
+        && qint64(pixels.width()) * pixels.height() <= maxImagePixels;
+}
+
 bool SequenceDiagram::writePng(QIODevice* device, QString* error) const
 {
     const QSize pixels = size();
-    if (pixels.width() > maxImageSide || pixels.height() > maxImageSide
-        || qint64(pixels.width()) * pixels.height() > maxImagePixels) {
+    if (!fitsPng()) {
         *error = tr("the picture is too large for a PNG image (%1 x %2 pixels; at most %3 on a side and %4 in all)")
                      .arg(pixels.width())
                      .arg(pixels.height())

@@ -38,6 +38,7 @@ public:
     SequenceDiagram& operator=(const SequenceDiagram&) = delete;
 
     QSize size() const;                   // in pixels, scaled
+    bool fitsPng() const;                 // whether size() is within the PNG limits
     void paint(QPainter& painter) const;  // on white, from the origin, at the scale
     bool writeSvg(QIODevice* device) const;
     // False with *error set when the picture exceeds the PNG limits or the device fails.

@@ -103,6 +103,10 @@ TEST(RenderLayout, ReturnsCreationsAndSelfMessages)
     EXPECT_EQ(loop->path.last(),
               QPointF(created.x + geometry::barLevelOffset + barHalfWidth, y + geometry::selfLoopHeight));
     EXPECT_GT(loop->path[1].x(), loop->path.first().x());
+    const Arrow* loopBack = trace.arrow(ping->toMessage()->messageReturn);
+    ASSERT_TRUE(loopBack);
+    EXPECT_EQ(loopBack->path.size(), 4) << "the return of a message to itself loops too";
+    EXPECT_EQ(loopBack->style, back->style);
 }
 
 TEST(RenderLayout, ActivationBarsSpanFromCallToReturn)

@@ -181,15 +181,4 @@ TEST(RenderPaint, SaveFailuresLeaveFilesAlone)
         << "no file left behind";
 }
 
-TEST(RenderPaint, ExampleWritesSvgAndPng)
-{
-    ExampleDrawing example;
-    QDir().mkpath(QStringLiteral(SSV_BINARY_DIR "/render-out"));
-    for (const char* name : {"rtos.svg", "rtos.png"}) {
-        QString error;
-        EXPECT_TRUE(example.diagram->save(QStringLiteral(SSV_BINARY_DIR "/render-out/") + QLatin1String(name), &error))
-            << error.toStdString();
-    }
-}
-
 }  // namespace
