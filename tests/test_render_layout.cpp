@@ -324,6 +324,15 @@ TEST(RenderLayout, TimeColumn)
     }
 }
 
+TEST(RenderLayout, NewTraceHasNoTimeOfItsOwn)
+{
+    DrawnTrace trace(std::string(standardBlock) + "NT\nNI 1 3\nME 10 3\n");
+    ASSERT_EQ(trace.layout().rows.size(), 2u) << "the new trace and the message";
+    ASSERT_EQ(trace.layout().times.size(), 1u);
+    EXPECT_EQ(trace.layout().times[0].rect.center().y(), trace.layout().rows[1].y);
+    EXPECT_EQ(text(trace.layout().times[0].text), "0");
+}
+
 TEST(RenderLayout, ThreadEdgesAndLegend)
 {
     DrawnTrace trace(standardTrace
