@@ -326,7 +326,7 @@ TEST(RenderLayout, TimeColumn)
 
 TEST(RenderLayout, NewTraceHasNoTimeOfItsOwn)
 {
-    DrawnTrace trace(std::string(standardBlock) + "NT\nNI 1 3\nME 10 3\n");
+    DrawnTrace trace(std::string(standardBlock) + "NT\nSF 1 1 2\nNI 1 3\nME 10 3\n");
     ASSERT_EQ(trace.layout().rows.size(), 2u) << "the new trace and the message";
     ASSERT_EQ(trace.layout().times.size(), 1u);
     EXPECT_EQ(trace.layout().times[0].rect.center().y(), trace.layout().rows[1].y);
