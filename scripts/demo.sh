@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The main job on the bundled examples: builds the project (installing what is
 # missing), runs the stack-size viewer plug-in through stacksize-host on
-# examples/stacksize/ (report in out/demo/), then summarizes the example
-# trace configurations in examples/config/.
+# examples/stacksize/ (report in out/demo/), summarizes the example trace
+# configurations in examples/config/, then draws the example trace
+# examples/traces/rtos.tdf as a sequence diagram (out/demo/sequence.svg and
+# sequence.png).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
@@ -13,3 +15,6 @@ echo "== stack-size report =="
 echo
 echo "== trace configurations =="
 "$root/scripts/demo-config.sh" "$build"
+echo
+echo "== sequence diagram =="
+"$root/scripts/demo-render.sh" "$build" "$root/out/demo"

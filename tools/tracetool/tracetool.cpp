@@ -6,7 +6,7 @@
 namespace {
 
 const Command* const commands[] = {
-    &configCommand, &checkCommand, &dumpCommand, &statsCommand, &rewriteCommand,
+    &configCommand, &checkCommand, &dumpCommand, &statsCommand, &rewriteCommand, &renderCommand,
 };
 
 const Program tracetool = {

@@ -1,0 +1,24 @@
+#!/bin/sh
+# Draws the bundled example trace as a sequence diagram with tracetool
+# render, in SVG and in PNG, and prints where the pictures are.
+#   scripts/demo-render.sh BUILD_DIR OUTPUT_DIR
+# BUILD_DIR is a configured and built tree of this project; the pictures are
+# written in OUTPUT_DIR (created when missing) as sequence.svg and sequence.png.
+set -eu
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 BUILD_DIR OUTPUT_DIR" >&2
+    exit 2
+fi
+root=$(cd "$(dirname "$0")/.." && pwd)
+tool=$(cd "$1" && pwd)/tools/tracetool/tracetool
+if [ ! -x "$tool" ]; then
+    echo "$0: $tool not found; build the tracetool target first" >&2
+    exit 2
+fi
+mkdir -p "$2"
+out=$(cd "$2" && pwd)
+for format in svg png; do
+    "$tool" render -o "$out/sequence.$format" "$root/examples/config/sequence.qares" "$root/examples/traces/rtos.tdf"
+    echo "sequence diagram: $out/sequence.$format"
+done

@@ -1,0 +1,163 @@
+// tracetool render: a trace drawn as a sequence diagram, in SVG or PNG.
+#include "host/qafileutil.h"
+#include "render/sequencediagram.h"
+#include "tools/common/output.h"
+#include "tools/tracetool/traceinput.h"
+#include "tools/tracetool/tracetool.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <memory>
+
+namespace {
+
+const char summary[] = "Draws a trace as a sequence diagram in an SVG or PNG file (-o FILE).";
+
+const char details[] = "Reads the traces as check does, then draws their events as a sequence\n"
+                       "diagram, in the styles of the configuration: a column per instance (and\n"
+                       "the world), a row per event, the times on the left.  FILE's ending chooses\n"
+                       "the format: .svg or .png.  A long trace is drawn by windows: --from and\n"
+                       "--count choose its events, counted from 0 in reading order as dump lists\n"
+                       "them; the instances living across the window keep their columns.  A trace\n"
+                       "with errors is drawn all the same, with exit status 1.";
+
+QCommandLineOption outputOption()
+{
+    return QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("write the picture to FILE, ending in .svg or .png"),
+                              QStringLiteral("FILE"));
+}
+
+QCommandLineOption fromOption()
+{
+    return QCommandLineOption(QStringLiteral("from"), QStringLiteral("start at event N (default 0, the first)"),
+                              QStringLiteral("N"));
+}
+
+QCommandLineOption countOption()
+{
+    return QCommandLineOption(QStringLiteral("count"), QStringLiteral("draw N events (default: all that follow)"),
+                              QStringLiteral("N"));
+}
+
+QCommandLineOption scaleOption()
+{
+    return QCommandLineOption(QStringLiteral("scale"),
+                              QStringLiteral("draw S times the natural size, S from %1 to %2 (default 1)")
+                                  .arg(SequenceDiagram::minScale)
+                                  .arg(SequenceDiagram::maxScale),
+                              QStringLiteral("S"));
+}
+
+QList<QCommandLineOption> options()
+{
+    return {outputOption(), fromOption(), countOption(), timeFormatOption(), scaleOption()};
+}
+
+// An option's whole number, at least `least`; `fallback` when it is not given.
+bool wholeNumber(const QCommandLineParser& parser, const QCommandLineOption& option, int least, int fallback,
+                 int* value)
+{
+    if (!parser.isSet(option)) {
+        *value = fallback;
+        return true;
+    }
+    bool ok = false;
+    *value = parser.value(option).toInt(&ok);
+    return ok && *value >= least;
+}
+
+// The options as the renderer takes them; false after a usage error.
+bool renderOptions(const QCommandLineParser& parser, RenderOptions* options, QString* output, int* status)
+{
+    *output = parser.value(outputOption());
+    const QString suffix = QFileInfo(*output).suffix().toLower();
+    bool scaleOk = true;
+    options->scale = parser.isSet(scaleOption()) ? parser.value(scaleOption()).toDouble(&scaleOk) : 1.0;
+    QString problem;
+    if (!parser.isSet(outputOption()))
+        problem = QStringLiteral("no output file given (-o FILE)");
+    else if (output->isEmpty())
+        problem = QStringLiteral("an empty output file name");
+    else if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
+        problem = QStringLiteral("the output file must end in .svg or .png: '%1'").arg(*output);
+    else if (QFile::encodeName(*output) != QAFileUtil::encodeName(*output))
+        problem = QStringLiteral("the output file name is not valid UTF-8: '%1'").arg(*output);
+    else if (!wholeNumber(parser, fromOption(), 0, 0, &options->from))
+        problem = QStringLiteral("--from takes a number of events from 0: '%1'").arg(parser.value(fromOption()));
+    else if (!wholeNumber(parser, countOption(), 1, -1, &options->count))
+        problem = QStringLiteral("--count takes a number of events from 1: '%1'").arg(parser.value(countOption()));
+    else if (!scaleOk || !(options->scale >= SequenceDiagram::minScale && options->scale <= SequenceDiagram::maxScale))
+        problem = QStringLiteral("--scale takes a number from %1 to %2: '%3'")
+                      .arg(SequenceDiagram::minScale)
+                      .arg(SequenceDiagram::maxScale)
+                      .arg(parser.value(scaleOption()));
+    if (!problem.isEmpty())
+        *status = usageError(problem);
+    return problem.isEmpty();
+}
+
+// Qt's own notes (a missing runtime directory, say) are not the user's
+// business; its critical messages are.
+void qtMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        printError(message);
+}
+
+// The renderer measures text with fonts: a QGuiApplication, on the
+// offscreen platform since nothing is shown.
+std::unique_ptr<QGuiApplication> guiApplication()
+{
+    static int argc = 1;
+    static char name[] = "tracetool";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(qtMessage);
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int draw(TDF& reader, const RenderOptions& options, const QString& output)
+{
+    if (options.from > 0 && options.from >= reader.objects.count)
+        return usageError(QStringLiteral("--from %1 is past the last event: the trace has %2 events")
+                              .arg(options.from)
+                              .arg(reader.objects.count));
+    const std::unique_ptr<QGuiApplication> application = guiApplication();
+    const SequenceDiagram diagram(reader, options);
+    QString error;
+    if (QFileInfo(output).suffix().toLower() == QLatin1String("png") && !diagram.fitsPng())
+        error = QStringLiteral("the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer events "
+                               "(--count), a smaller picture (--scale) or an SVG")
+                    .arg(diagram.size().width())
+                    .arg(diagram.size().height());
+    else if (diagram.save(output, &error))
+        return ExitOk;
+    printError(error);
+    return ExitTrouble;
+}
+
+int run(const QCommandLineParser& parser)
+{
+    QString configuration;
+    QStringList traces;
+    int status = ExitOk;
+    RenderOptions options;
+    QString output;
+    if (!traceArguments(parser, &configuration, &traces, &status) || !renderOptions(parser, &options, &output, &status))
+        return status;
+    TraceInput input;
+    status = input.read(configuration, traces);
+    if (status == ExitTrouble)
+        return status;
+    input.reader().setTimeFormat(parser.value(timeFormatOption()));
+    return std::max(status, draw(input.reader(), options, output));
+}
+
+}  // namespace
+
+const Command renderCommand = {
+    "render", "CONFIG TRACE...", summary, details, options, run,
+};
