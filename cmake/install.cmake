@@ -4,7 +4,7 @@
 # StackSizeView::stacksizeview and StackSizeView::hostsdk.
 include(CMakePackageConfigHelpers)
 
-foreach(dir host foundation tcf tdf plugin)
+foreach(dir host foundation tcf tdf diagram plugin)
     if(EXISTS ${PROJECT_SOURCE_DIR}/${dir})
         install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${SSV_INCLUDE_DIR}/${dir}
                 FILES_MATCHING PATTERN "*.h" PATTERN "*_p.h" EXCLUDE)
