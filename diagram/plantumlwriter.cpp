@@ -82,8 +82,11 @@ public:
                 if (model_.participants[index].declaredAtTop && !hidden(index))
                     lines_.add(declaration(index));
             }
-            for (const Step& step : model_.steps)
+            for (const Step& step : model_.steps) {
+                if (!std::holds_alternative<ArrowStep>(step) && !std::holds_alternative<TimeStep>(step))
+                    writeTime(false);
                 std::visit(*this, step);
+            }
         } else {
             lines_.add(QStringLiteral("title Empty trace"));
         }
@@ -93,13 +96,17 @@ public:
 
     void operator()(const ArrowStep& arrow)
     {
-        if (hidden(arrow.from) && hidden(arrow.to))
+        if (hidden(arrow.from) && hidden(arrow.to)) {
+            writeTime(false);
             return acrossAll(arrow);
+        }
         if (arrow.createsReceiver)
             lines_.add(QStringLiteral("create ") + declaration(arrow.to));
+        writeTime(true);
         const QString from = hidden(arrow.from) ? QStringLiteral("[") : id(arrow.from) + u' ';
         const QString to = hidden(arrow.to) ? QStringLiteral("]") : u' ' + id(arrow.to);
         lines_.add(from + arrowOf(arrow) + to + label(arrow.text));
+        arrowWritten_ = true;
         for (const QString& remark : arrow.remarks)
             lines_.add(QStringLiteral("note right") + noteText(remark));
         if (arrow.destroys >= 0 && !hidden(arrow.destroys))
@@ -108,8 +115,12 @@ public:
 
     void operator()(const DeclareStep& declare) { lines_.add(declaration(declare.participant)); }
 
+    // A deletion is drawn at the last arrow; before any arrow, PlantUML
+    // cannot draw it.
     void operator()(const DestroyStep& destroy)
     {
+        if (!arrowWritten_)
+            return (*this)(NoteStep{NoteKind::Note, destroy.participants, QStringLiteral("destroyed")});
         for (int index : destroy.participants)
             lines_.add(QStringLiteral("destroy ") + id(index));
     }
@@ -140,14 +151,25 @@ public:
     {
         lines_.add(QStringLiteral("== ") + plantUmlText(divider.text) + QStringLiteral(" =="));
     }
-    void operator()(const TimeStep& time)
-    {
-        lines_.add(QStringLiteral("...") + plantUmlText(time.text) + QStringLiteral("..."));
-    }
+    // The time of the next step: a delay before an arrow, a comment before
+    // any other step (a delay right before a creation or between an arrow
+    // and its deletion is refused).  Of two times in a row, the later one.
+    void operator()(const TimeStep& time) { time_ = time.text; }
 
 private:
     const SequenceModel& model_;
     DiagramLines lines_{0};
+    QString time_;               // the time waiting to be written; null: none
+    bool arrowWritten_ = false;  // an arrow was written
+
+    void writeTime(bool asDelay)
+    {
+        if (time_.isNull())
+            return;
+        const QString text = plantUmlText(time_);
+        lines_.add(asDelay ? QStringLiteral("...") + text + QStringLiteral("...") : QStringLiteral("' ") + text);
+        time_ = QString();
+    }
 
     bool hidden(int index) const { return model_.participants[index].hidden; }
     const QString& id(int index) const { return model_.participants[index].id; }
@@ -165,9 +187,9 @@ private:
     {
         const Participant& participant = model_.participants[index];
         const QString keyword = participant.instance ? QStringLiteral("participant ") : QStringLiteral("actor ");
-        if (participant.name == participant.id)
-            return keyword + participant.id;
         const QString name = participant.name.isEmpty() ? QStringLiteral(" ") : plantUmlText(participant.name);
+        if (name == participant.id)
+            return keyword + participant.id;  // a name that needs no quotes nor escapes
         return keyword + u'"' + name + QStringLiteral("\" as ") + participant.id;
     }
 

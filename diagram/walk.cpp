@@ -44,7 +44,8 @@ bool touches(const Step& step, int index)
 }
 
 // A participant born in the window whose lifeline starts with a message it
-// receives from another one is created by that message, not declared.
+// receives from another one is created by that message, not declared.  Of
+// two times in a row, the first one, left by a declaration, goes.
 QList<Step> createdByMessages(QList<Step> steps)
 {
     for (int i = 0; i < steps.size(); ++i) {
@@ -59,6 +60,10 @@ QList<Step> createdByMessages(QList<Step> steps)
             arrow->createsReceiver = true;
             steps.removeAt(i--);
         }
+    }
+    for (int i = 0; i + 1 < steps.size(); ++i) {
+        if (std::holds_alternative<TimeStep>(steps[i]) && std::holds_alternative<TimeStep>(steps[i + 1]))
+            steps.removeAt(i--);
     }
     return steps;
 }
@@ -306,11 +311,16 @@ private:
         drawnAnything_ = true;
     }
 
+    // The changes of one arrow; an activation that ends and starts again
+    // at the same arrow (a return to the instance itself) goes on instead.
     void addActivations(const QList<ActivationChange>& changes)
     {
         for (const ActivationChange& change : changes) {
             const int index = participants_.of(change.instance);
-            if (index >= 0 && !destroyed_.contains(index))
+            const auto reopened = [&change](const ActivationChange& other) {
+                return other.instance == change.instance && other.active != change.active;
+            };
+            if (index >= 0 && !destroyed_.contains(index) && std::none_of(changes.begin(), changes.end(), reopened))
                 steps_.append(ActivationStep{index, change.active});
         }
     }
