@@ -85,8 +85,8 @@ std::vector<Shape> shapes()
     TraceShape longLines = mix;
     longLines.nameLength = 2000;
     longLines.syncWidth = 200;
-    return {{"mix", mix},         {"instances", instances}, {"calls", calls},
-            {"deletions", deletions}, {"threads", threads},  {"long-lines", longLines}};
+    return {{"mix", mix},         {"instances", instances}, {"calls", calls}, {"deletions", deletions},
+            {"threads", threads}, {"long-lines", longLines}};
 }
 
 long residentBytes()

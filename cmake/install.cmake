@@ -4,11 +4,9 @@
 # StackSizeView::stacksizeview and StackSizeView::hostsdk.
 include(CMakePackageConfigHelpers)
 
-foreach(dir host foundation tcf tdf diagram plugin)
-    if(EXISTS ${PROJECT_SOURCE_DIR}/${dir})
-        install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${SSV_INCLUDE_DIR}/${dir}
-                FILES_MATCHING PATTERN "*.h" PATTERN "*_p.h" EXCLUDE)
-    endif()
+foreach(dir host ${SSV_SUBSYSTEMS})
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${SSV_INCLUDE_DIR}/${dir}
+            FILES_MATCHING PATTERN "*.h" PATTERN "*_p.h" EXCLUDE)
 endforeach()
 
 install(TARGETS hostsdk stacksizeview EXPORT StackSizeViewTargets

@@ -11,6 +11,8 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
+#include <iterator>
 
 template <class T>
 class List {
@@ -80,6 +82,13 @@ public:
     // Forward iteration over the items, in insertion order.
     class Iterator {
     public:
+        typedef std::forward_iterator_tag iterator_category;
+        typedef T value_type;
+        typedef std::ptrdiff_t difference_type;
+        typedef T* pointer;
+        typedef T& reference;
+
+        Iterator() = default;
         Iterator(Node* node, const List* list) : node_(node), list_(list) {}
         T& operator*() const { return node_->item; }
         Iterator& operator++()
@@ -87,12 +96,18 @@ public:
             node_ = node_->next == list_->head ? nullptr : node_->next;
             return *this;
         }
+        Iterator operator++(int)
+        {
+            Iterator before = *this;
+            ++*this;
+            return before;
+        }
         bool operator!=(const Iterator& other) const { return node_ != other.node_; }
         bool operator==(const Iterator& other) const { return node_ == other.node_; }
 
     private:
-        Node* node_;
-        const List* list_;
+        Node* node_ = nullptr;
+        const List* list_ = nullptr;
     };
     Iterator begin() const { return Iterator(head, this); }
     Iterator end() const { return Iterator(nullptr, this); }

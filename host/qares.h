@@ -20,8 +20,10 @@
 // siblings, first to last.  Tags and identifiers are letters, digits and
 // underscores, not starting with a digit.  A list element may itself be a
 // list "( ... )" or a group "{ ... }".  Nesting is limited to 256 levels.
-// Syntax errors are reported as "file:line:column: message" and the whole
-// text is rejected.
+// A line ends with LF, CR LF or a lone CR; a string cannot span lines.  A
+// UTF-8 byte-order mark at the start is skipped.  Syntax errors are reported
+// as "file:line:column: message" and the whole text is rejected; so is a
+// text larger than QAResMaxTextSize.
 #pragma once
 
 #include <QByteArray>
@@ -181,9 +183,15 @@ private:
 // Links `nodes` as siblings in the given order; returns the first.
 QARes* chainSiblings(std::initializer_list<QARes*> nodes);
 
+// The largest resource text read, in bytes: every line and column number
+// of a text fits an int.
+inline constexpr qsizetype QAResMaxTextSize = qsizetype(1) << 30;
+
 // Parse the resource text format.  On success the first top-level resource
 // is returned (the others are its siblings) and the caller owns the chain.
 // Text without any resource gives null and leaves `error` empty; a syntax
-// error gives null and "file:line:column: message" in `error`.
+// error gives null and "file:line:column: message" in `error`, a file that
+// cannot be read or is too large gives null and "file: message".  File names
+// are taken as QAFileUtil::decodeName gives them.
 QARes* readResourceFile(const QString& fileName, QString* error = nullptr);
 QARes* readResourceText(const QByteArray& text, const QString& fileName, QString* error = nullptr);

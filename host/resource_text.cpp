@@ -2,10 +2,10 @@
 //
 // A recursive-descent parser over the raw bytes.  It stops at the first
 // syntax error, frees whatever it built and reports the error's position.
-// Nesting is bounded, so no input can exhaust the stack.
+// Nesting is bounded, so no input can exhaust the stack, and the text's
+// size, so no position, line or column can overflow.
+#include "host/qafileutil.h"
 #include "host/qares.h"
-
-#include <QFile>
 
 #include <climits>
 #include <memory>
@@ -50,7 +50,11 @@ struct Position {
 
 class Parser {
 public:
-    Parser(const QByteArray& text, const QString& fileName) : text_(text), fileName_(fileName) {}
+    Parser(const QByteArray& text, const QString& fileName) : text_(text), fileName_(fileName)
+    {
+        if (text_.startsWith("\xEF\xBB\xBF"))
+            pos_ = 3;  // a UTF-8 byte-order mark, before the first column
+    }
 
     QARes* parseDocument(QString* error);
 
@@ -67,6 +71,7 @@ private:
 
     bool atEnd() const { return pos_ >= text_.size(); }
     char peek() const { return atEnd() ? '\0' : text_.at(pos_); }
+    bool atLineEnd() const { return !atEnd() && (peek() == '\n' || peek() == '\r'); }
     Position here() const { return {line_, column_}; }
     void advance();
     void skipBlanks();
@@ -111,7 +116,7 @@ bool isDigit(char c)
 void Parser::advance()
 {
     const char c = text_.at(pos_++);
-    if (c == '\n') {
+    if (c == '\n' || (c == '\r' && peek() != '\n')) {
         ++line_;
         column_ = 1;
     } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
@@ -124,7 +129,7 @@ void Parser::skipBlanks()
     while (!atEnd()) {
         const char c = peek();
         if (c == '#') {
-            while (!atEnd() && peek() != '\n')
+            while (!atEnd() && !atLineEnd())
                 advance();
         } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
             advance();
@@ -284,7 +289,7 @@ QARes* Parser::parseString(const char* tag)
     advance();
     QByteArray bytes;
     for (;;) {
-        if (atEnd() || peek() == '\n')
+        if (atEnd() || atLineEnd())
             return reject(QStringLiteral("unterminated string"), start);
         const char c = peek();
         if (c == '"') {
@@ -303,13 +308,17 @@ QARes* Parser::parseString(const char* tag)
     }
 }
 
+// A backslash and the character it escapes.  At the end of the text or of a
+// line nothing is read: the string is unterminated, as its reader reports.
 bool Parser::readEscape(QByteArray* bytes)
 {
     const Position at = here();
     advance();
+    if (atEnd() || atLineEnd())
+        return true;
     const char c = peek();
     const char plain = c == 'n' ? '\n' : c == 't' ? '\t' : (c == '"' || c == '\\') ? c : '\0';
-    if (plain == '\0' || atEnd())
+    if (plain == '\0')
         return fail(QStringLiteral("unknown escape sequence \\%1 in string").arg(describe(c)), at);
     bytes->append(plain);
     advance();
@@ -408,17 +417,24 @@ QARes* Parser::parseRGB(const char* tag)
 
 QARes* readResourceText(const QByteArray& text, const QString& fileName, QString* error)
 {
+    if (text.size() > QAResMaxTextSize) {
+        if (error)
+            *error =
+                QStringLiteral("%1: too large: more than %2 bytes").arg(fileName, QString::number(QAResMaxTextSize));
+        return nullptr;
+    }
     Parser parser(text, fileName);
     return parser.parseDocument(error);
 }
 
 QARes* readResourceFile(const QString& fileName, QString* error)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray text;
+    QString readError;
+    if (!QAFileUtil::readFile(fileName, QAResMaxTextSize, &text, &readError)) {
         if (error)
-            *error = QStringLiteral("%1: cannot open: %2").arg(fileName, file.errorString());
+            *error = readError;
         return nullptr;
     }
-    return readResourceText(file.readAll(), fileName, error);
+    return readResourceText(text, fileName, error);
 }

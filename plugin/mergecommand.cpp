@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <climits>
+
 namespace {
 
 enum class ValueKind { QuotedText, Text, Number };
@@ -30,13 +32,22 @@ QString quoted(const QString& text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
+// The value as a 32-bit integer; 0 when it does not convert or does not fit
+// (QVariant::toInt would wrap "2147483648" round to a negative number).
+int int32Value(const QVariant& value)
+{
+    bool converted = false;
+    const qlonglong number = value.toLongLong(&converted);
+    return converted && number >= INT_MIN && number <= INT_MAX ? int(number) : 0;
+}
+
 // The option for one configuration value; null when an empty text or a zero
 // (or unconvertible) number leaves it out.
 QString optionFor(const ConfigurationOption& option, const QVariant& value)
 {
     const QString prefix = QLatin1String(option.prefix);
     if (option.kind == ValueKind::Number) {
-        const int number = value.toInt();
+        const int number = int32Value(value);
         return number == 0 ? QString() : prefix + QString::number(number);
     }
     const QString text = value.toString();
@@ -76,6 +87,7 @@ MergeCommand mergeCommand(const QStringList& interpreter, const QString& scripts
     const QString script = QStringLiteral("mergestacksize.pl");
     const QStringList options = scriptOptions(reportName, configuration);
     MergeCommand command;
+    command.script = script;
     command.arguments << interpreter << scriptsDirectory + QDir::separator() + script;
     if (!interactive)
         command.arguments << QStringLiteral("-silent");

@@ -8,6 +8,7 @@
 class QAStConfiguration;
 
 struct MergeCommand {
+    QString script;         // the script's file name, for messages
     QStringList arguments;  // the program to start first
     QString echo;
 };

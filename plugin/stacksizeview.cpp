@@ -45,6 +45,24 @@ void showOutput(const QString& line)
         window->appendOutput(line);
 }
 
+void showError(const QString& line)
+{
+    if (OutputWindow* window = outputWindow())
+        window->appendError(line);
+}
+
+// What went wrong with a process that has ended, named by its object name;
+// null when it succeeded.
+QString failureOf(const QProcess* process)
+{
+    if (process->exitStatus() == QProcess::CrashExit)
+        return QStringLiteral("%1 crashed or was killed").arg(process->objectName());
+    if (process->exitCode() != 0)
+        return QStringLiteral("%1 failed with exit status %2")
+            .arg(process->objectName(), QString::number(process->exitCode()));
+    return QString();
+}
+
 // The node interface the studio offers under its first key, with a reference
 // for the caller; null when there is none.
 QUnknownInterface* offeredNodeInterface(StudioInterface* studio)
@@ -83,6 +101,11 @@ bool hasExtension(const QString& file, const char* extension)
 }  // namespace
 
 QAStSTKSZPlugin::QAStSTKSZPlugin() : process(nullptr) {}
+
+QString QAStSTKSZPlugin::report() const
+{
+    return tzfHtmlFile;
+}
 
 QString QAStSTKSZPlugin::name() const
 {
@@ -241,20 +264,30 @@ QList<QToolBar*> QAStSTKSZPlugin::toolbars()
 }
 
 // The script's output keeps flowing while we wait: waitForFinished reads both
-// pipes and emits the signals the slots are connected to, eofUpdate included.
+// pipes and emits the signals the slots are connected to, eofUpdate included,
+// which reports a failed script and drops its report.  A report the script
+// did not write anew is dropped too: it is left from an earlier run.
 bool QAStSTKSZPlugin::executeScript(QStringList& scriptFiles, bool interactive)
 {
     if (!studioIFace)
         return false;
     const CurrentNode node = currentNode(studioIFace);
-    tzfHtmlFile = mergeReportName(interactive, node.name);
+    const QString report = mergeReportName(interactive, node.name);
     const MergeCommand command = mergeCommand(studioIFace->scriptCommand(), studioIFace->scriptsDirectory(),
-                                              scriptFiles, interactive, tzfHtmlFile, node.configuration);
+                                              scriptFiles, interactive, report, node.configuration);
     showOutput(command.echo);
-    const QPointer<QProcess> script = process = launch(command.arguments);
-    if (!script)
+    const QDateTime started = QAFileUtil::fileClock();
+    tzfHtmlFile = report;
+    const QPointer<QProcess> script = process = launch(command.arguments, command.script);
+    if (!script) {
+        tzfHtmlFile.clear();
         return false;
+    }
     script->waitForFinished(-1);
+    if (!tzfHtmlFile.isEmpty() && !QAFileUtil::writtenSince(report, started)) {
+        showError(QStringLiteral("%1 wrote no report %2").arg(command.script, report));
+        tzfHtmlFile.clear();
+    }
     return true;
 }
 
@@ -263,20 +296,23 @@ void QAStSTKSZPlugin::executeBrowser(const QString& file)
     const QString opener = QStringLiteral("xdg-open");
     const QString command = opener + QLatin1Char(' ') + file;
     showOutput(command);
-    process = launch({opener, file});
+    process = launch({opener, file}, opener);
     if (process) {
         QGuiApplication::restoreOverrideCursor();
         return;
     }
+    tzfHtmlFile.clear();
     QMessageBox::critical(nullptr, tr("Help Module Error"),
                           tr("%1\nUnable to run command", "%1 is a command").arg(command));
 }
 
-// A process object with the slots connected, started; null when it could not
-// start.  Its standard input is empty, so a script that reads it ends.
-QProcess* QAStSTKSZPlugin::launch(const QStringList& command)
+// A process object named `name`, with the slots connected, started; null
+// when it could not start, which is reported.  Its standard input is empty,
+// so a script that reads it ends.
+QProcess* QAStSTKSZPlugin::launch(const QStringList& command, const QString& name)
 {
     auto* started = new QProcess(this);
+    started->setObjectName(name);
     started->setProgram(command.first());
     started->setArguments(command.mid(1));
     started->setStandardInputFile(QProcess::nullDevice());
@@ -286,6 +322,7 @@ QProcess* QAStSTKSZPlugin::launch(const QStringList& command)
     started->start();
     if (started->waitForStarted())
         return started;
+    showError(QStringLiteral("cannot start %1: %2").arg(command.first(), started->errorString()));
     delete started;
     return nullptr;
 }
@@ -319,6 +356,12 @@ void QAStSTKSZPlugin::eofUpdate()
         return;
     passLines(finished, QProcess::StandardOutput, outputWindow(), LinesToPass::All);
     passLines(finished, QProcess::StandardError, outputWindow(), LinesToPass::All);
+    const QString failure = failureOf(finished);
+    if (!failure.isNull()) {
+        showError(failure);
+        if (finished == process)
+            tzfHtmlFile.clear();
+    }
     finished->deleteLater();
     if (finished == process)
         process = nullptr;

@@ -8,7 +8,10 @@
 //   ucm_instantiate()                 a new QAStSTKSZPlugin's interface
 //
 // The icon path, the current report and the studio interface are shared by
-// every plug-in object of the library.
+// every plug-in object of the library.  A script or browser that cannot
+// start, fails or dies, and a merge that writes no report, are reported in
+// the output window (the browser's start in a message box) and leave no
+// current report, so that no stale report is exported as the new one.
 #pragma once
 
 #include "host/viewerplugin.h"
@@ -17,6 +20,9 @@
 
 class QAStSTKSZPlugin : public QAStViewerPlugin {
     Q_OBJECT
+    // The report that exportHTML copies: the one merged or opened last;
+    // empty when there is none.  For hosts that check a run's outcome.
+    Q_PROPERTY(QString report READ report)
 
 public:
     QAStSTKSZPlugin();
@@ -55,6 +61,8 @@ public:
     // The newest process launched (script or opener) until it has ended.
     QProcess* process;
 
+    QString report() const;
+
 public slots:
     // Pass every complete line waiting on standard output (error) to the
     // output window.
@@ -64,6 +72,6 @@ public slots:
     virtual void eofUpdate();
 
 private:
-    QProcess* launch(const QStringList& command);
+    QProcess* launch(const QStringList& command, const QString& name);
     QProcess* signallingProcess() const;
 };

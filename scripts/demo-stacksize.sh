@@ -32,6 +32,6 @@ cd "$out"
     --config qxz_maxstacksize=512 \
     --config qxz_securestacksize=256 \
     --config "qxz_extstksize=$examples/libc.ext" \
-    --export "$out" stacksize-report \
+    --export "$out/stacksize-report.html" \
     "$examples/app.tsf" "$examples/drivers.tsf" "$examples/app.tzf"
 echo "Report: $out/indexWSSreport.html (exported copy: $out/stacksize-report.html)"

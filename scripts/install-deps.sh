@@ -2,7 +2,10 @@
 # Installs the Debian packages the project needs, only those that are missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ perl qt6-base-dev qt6-5compat-dev libgl-dev libgtest-dev libbenchmark-dev)
+# clang and libclang-rt-14-dev (libFuzzer, clang's sanitizer runtimes) serve
+# the fuzz build; clang-format the format check.
+packages=(cmake ninja-build g++ perl qt6-base-dev qt6-5compat-dev libgl-dev libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev clang-format)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

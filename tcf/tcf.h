@@ -115,8 +115,9 @@ public:
 
 class TCF {
 public:
-    // The default-style slots, one per kind of drawn object.
-    enum Object {
+    // The default-style slots, one per kind of drawn object.  Every int
+    // converts to it, so that a value outside the slots can be checked.
+    enum Object : int {
         WORLD = 0,
         INSTANCE_TITLE,
         INSTANCE_ACTIVATED,

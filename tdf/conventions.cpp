@@ -1,6 +1,7 @@
 // What every event line does with the reader's state: the time stamp, and
 // the decorations (style, link, note, glyph, thread info) that earlier lines
 // left pending for the next event.
+#include "tdf/indexes_p.h"
 #include "tdf/tdfreader.h"
 
 void TDF::stamp(TDFObject* object)
@@ -73,7 +74,8 @@ bool TDF::readOperand(char** cursor, unsigned long* value, TDFReport failure)
 
 TDFInstance* TDF::findInstance(unsigned long dynamicId)
 {
-    return instanceTable.search(dynamicId);
+    const auto found = indexes->newestInstance.find(dynamicId);
+    return found == indexes->newestInstance.end() ? nullptr : found->second;
 }
 
 TDFInstance* TDF::newInstance(unsigned long dynamicId, TDFInstance* previous)
@@ -83,6 +85,7 @@ TDFInstance* TDF::newInstance(unsigned long dynamicId, TDFInstance* previous)
     instance->previous = previous;
     appendObject(instance);
     instance->tableNode = instanceTable.intern(instance);
+    indexes->newestInstance[dynamicId] = instance;
     instance->instancesNode = instances.append(instance);
     return instance;
 }

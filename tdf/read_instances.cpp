@@ -1,4 +1,5 @@
 // Instances and messages: NI, DI, DA, CI, MC, ME, MR.
+#include "tdf/indexes_p.h"
 #include "tdf/reports_p.h"
 #include "tdf/tdfreader.h"
 
@@ -51,29 +52,31 @@ TDFObject* TDF::readNI(char* line, bool* created, ModelChangment* changment)
 TDFMessage* TDF::completeCall(unsigned long callId, unsigned long staticId)
 {
     bool reported = false;
-    for (TDFObjectNode* node = openCalls.last(); node; node = openCalls.before(node)) {
-        const TDFMessageCall* call = node->item->toMessageCall();
-        TDFMessage* message = call->message;
-        if (call->callId != callId || !message)
-            continue;
-        TDFReport problem = TDFReport::Count;
-        if (!message->awaitingCompletion)
-            problem = TDFReport::CompletionOnComplete;
-        else if (!message->model)
-            problem = TDFReport::CompletionWithoutModel;
-        else if (message->model->id != staticId)
-            problem = TDFReport::CompletionModelMismatch;
-        if (problem != TDFReport::Count) {
-            error(problem);
-            reported = true;
-            continue;
+    const auto calls = indexes->callsById.find(callId);
+    if (calls != indexes->callsById.end()) {
+        for (auto call = calls->second.rbegin(); call != calls->second.rend(); ++call) {
+            TDFMessage* message = (*call)->message;
+            if (!message)
+                continue;
+            TDFReport problem = TDFReport::Count;
+            if (!message->awaitingCompletion)
+                problem = TDFReport::CompletionOnComplete;
+            else if (!message->model)
+                problem = TDFReport::CompletionWithoutModel;
+            else if (message->model->id != staticId)
+                problem = TDFReport::CompletionModelMismatch;
+            if (problem != TDFReport::Count) {
+                error(problem);
+                reported = true;
+                continue;
+            }
+            // After a reported problem the call stays open, so that a later ME
+            // can still complete it.
+            if (reported)
+                return nullptr;
+            message->awaitingCompletion = false;
+            return message;
         }
-        // After a reported problem the call stays open, so that a later ME
-        // can still complete it.
-        if (reported)
-            return nullptr;
-        message->awaitingCompletion = false;
-        return message;
     }
     if (!reported)
         error(TDFReport::CompletionWithoutCall);
@@ -196,6 +199,7 @@ TDFObject* TDF::readMC(char* line, bool* created)
     call->message = message;
     call->callId = callId;
     appendTo(openCalls, &call->listNode, call, created);
+    indexes->callsById[callId].push_back(call);
     stamp(call);
     call->heapSize = heapSize;
     return call;
@@ -226,6 +230,7 @@ TDFObject* TDF::readMR(char* line, bool* created)
         messageReturn->message = message;
         takeStyle(messageReturn);
         appendTo(messageReturns, &messageReturn->listNode, messageReturn, created);
+        indexes->returnsByModel[message->model->id].push_back(messageReturn);
         takeLink(messageReturn);
         stamp(messageReturn);
         messageReturn->heapSize = heapSize;
@@ -250,13 +255,14 @@ TDFObject* TDF::readMR(char* line, bool* created)
 
 TDFMessageReturn* TDF::findDeletionReturn(unsigned long staticId)
 {
-    for (TDFObjectNode* node = messageReturns.last(); node; node = messageReturns.before(node)) {
-        TDFMessageReturn* messageReturn = node->item->toMessageReturn();
-        const TDFMessage* message = messageReturn->message;
-        if (message && message->model && message->model->id == staticId && !messageReturn->deletion)
-            return messageReturn;
-    }
-    return nullptr;
+    const auto returns = indexes->returnsByModel.find(staticId);
+    if (returns == indexes->returnsByModel.end())
+        return nullptr;
+    // The newest return without a deletion: the newer ones have one.
+    std::vector<TDFMessageReturn*>& candidates = returns->second;
+    while (!candidates.empty() && candidates.back()->deletion)
+        candidates.pop_back();
+    return candidates.empty() ? nullptr : candidates.back();
 }
 
 TDFObject* TDF::readDI(char* line, bool* created)

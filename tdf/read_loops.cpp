@@ -1,5 +1,6 @@
 // Loops, triggers, new traces and threads: LS, LE, ET, GA, GS, NT, TI.
 #include "tcf/tcf.h"
+#include "tdf/indexes_p.h"
 #include "tdf/reports_p.h"
 #include "tdf/tdfreader.h"
 
@@ -139,11 +140,8 @@ TDFObject* TDF::readNT(char*)
 
 TDFThread* TDF::findThread(unsigned long num)
 {
-    for (TDFThread* thread : threads) {
-        if (thread->num == num)
-            return thread;
-    }
-    return nullptr;
+    const auto found = indexes->threadByNum.find(num);
+    return found == indexes->threadByNum.end() ? nullptr : found->second;
 }
 
 TDFThread* TDF::threadNumbered(unsigned long num)
@@ -155,6 +153,7 @@ TDFThread* TDF::threadNumbered(unsigned long num)
     thread->colorIndex = nextThreadColor;
     nextThreadColor = (nextThreadColor + 1) % threadColorCount;
     thread->listNode = threads.append(thread);
+    indexes->threadByNum[num] = thread;
     return thread;
 }
 
@@ -162,17 +161,9 @@ TDFThread* TDF::threadNumbered(unsigned long num)
 // the running one runs again, as the earlier running thread infos tell.
 void TDF::resumePreviousThread()
 {
-    TDFObjectNode* node = runningThreadInfo;
-    currentThread = nullptr;
-    runningThreadInfo = nullptr;
-    for (node = node ? threadInfos.before(node) : nullptr; node; node = threadInfos.before(node)) {
-        TDFThreadInfo* info = node->item->toThreadInfo();
-        if (info->stateId == 1) {
-            currentThread = info->thread;
-            runningThreadInfo = node;
-            return;
-        }
-    }
+    TDFObjectNode* previous = runningThreadInfo ? indexes->runningBefore[runningThreadInfo] : nullptr;
+    runningThreadInfo = previous;
+    currentThread = previous ? previous->item->toThreadInfo()->thread : nullptr;
 }
 
 void TDF::readTI(char* line)
@@ -209,6 +200,9 @@ void TDF::readTI(char* line)
     info->priority = priority;
     stamp(info);
     info->listNode = threadInfos.append(info);
+    indexes->runningBefore[info->listNode] = indexes->newestRunning;
+    if (stateId == 1)
+        indexes->newestRunning = info->listNode;
     currentThreadInfo = info->listNode;
     appendObject(info);
     if (stateId == 1) {

@@ -1,10 +1,10 @@
 // The reader's life: construction, reset, destruction, reports, the object
 // list and the reading of files.
 #include "foundation/error.h"
+#include "host/qafileutil.h"
+#include "tdf/indexes_p.h"
 #include "tdf/reports_p.h"
 #include "tdf/tdfreader.h"
-
-#include <QFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -16,10 +16,11 @@ TDFFactory* TDF::default_factory_ = nullptr;
 namespace {
 
 const int errorLimit = 100;
+const long long progressStep = 1 << 20;
 
 }  // namespace
 
-TDF::TDF(TCFList* list) : tcfList(list)
+TDF::TDF(TCFList* list) : tcfList(list), indexes(std::make_unique<TDFIndexes>())
 {
     loopIterationStack.append(1);
 }
@@ -51,6 +52,7 @@ void TDF::reset(bool keepDefinitions)
                                    &instanceDeletes, &threadInfos, &loopStarts, &loopEnds, &openLoops, &callStack})
         list->clear();
     releaseThreads();
+    indexes->clear();
     loopIterationStack.clear();
     loopIterationStack.append(1);
     loopCounter = 0;
@@ -200,7 +202,12 @@ void TDF::appendObject(TDFObject* object)
 
 bool TDF::readFile(const QString& name)
 {
-    FILE* file = std::fopen(QFile::encodeName(name).constData(), "r");
+    return readFile(name, nullptr);
+}
+
+bool TDF::readFile(const QString& name, const std::function<void(long long bytesRead)>& progress)
+{
+    FILE* file = std::fopen(QAFileUtil::encodeName(name).constData(), "r");
     if (!file) {
         Error::error(TDFReports::text(TDFReport::CantOpenFile).arg(name), QString(), 0, 0);
         return false;
@@ -209,8 +216,16 @@ bool TDF::readFile(const QString& name)
     // Each physical line is read whole, whatever its length.
     char* line = nullptr;
     size_t capacity = 0;
-    while (getline(&line, &capacity, file) >= 0)
+    long long bytesRead = 0;
+    long long nextProgress = progressStep;
+    for (ssize_t length; (length = getline(&line, &capacity, file)) >= 0;) {
         read(line, nullptr, nullptr);
+        bytesRead += length;
+        if (progress && bytesRead >= nextProgress) {
+            progress(bytesRead);
+            nextProgress = bytesRead + progressStep;
+        }
+    }
     const int readError = std::ferror(file) ? errno : 0;
     std::free(line);
     std::fclose(file);

@@ -19,10 +19,13 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
+#include <memory>
 
 class QTextCodec;
 class TCFList;
 enum class TDFReport : int;
+struct TDFIndexes;
 
 class TDF {
 public:
@@ -115,6 +118,8 @@ public:
     // Reads a whole file after what is already read; false when it cannot
     // be opened or read.
     bool readFile(const QString& fileName);
+    // The same, telling `progress` the bytes read so far about every megabyte.
+    bool readFile(const QString& fileName, const std::function<void(long long bytesRead)>& progress);
     // Starts a new trace; `keepDefinitions` keeps the blocks, the error
     // count and the line number.
     void reset(bool keepDefinitions);
@@ -185,6 +190,9 @@ public:
     void readHS(char* line);
 
 private:
+    friend class TDFIndexCheck;  // the tests compare the indexes with the walks they replace
+
+    std::unique_ptr<TDFIndexes> indexes;
     int externalBlockCount = 0;          // the first blocks, handed in, are not the reader's
     TDFThread* retiredThread = nullptr;  // the current thread, kept over a reset
     QHash<QString, QTextCodec*> codecs;  // codecs looked up by NO lines

@@ -115,8 +115,16 @@ void TDFWriter::writeLink(TDFObject* object)
 
 void TDFWriter::writeStyle(TDFObject* object)
 {
-    if (object && object->style_)
+    // The reader finds the style in the selected block's configuration.
+    if (object && object->style_ && ensureBlock())
         record(*this, TDFOpcode::ST) << ' ' << object->style()->id() << '\n';
+}
+
+bool TDFWriter::ensureBlock()
+{
+    if (!currentBlock)
+        changeDefinitionBlock(defaultBlock);
+    return currentBlock;
 }
 
 void TDFWriter::writeTime(TDFObject* object)
@@ -192,7 +200,7 @@ void TDFWriter::writeGlyph(TDFGlyph* glyph)
     if (!glyph || !glyph->glyphModel)
         return;
     selectBlockOf(*this, glyph->model);
-    if (!currentBlock)
+    if (!ensureBlock())
         return;  // a GL line needs a selected block
     writeLink(glyph);
     writeTime(glyph);
@@ -415,7 +423,7 @@ void TDFMessageReturn::write(TDFWriter& writer)
 
 void TDFThreadInfo::write(TDFWriter& writer)
 {
-    if (!thread || !writer.currentBlock)
+    if (!thread || !writer.ensureBlock())
         return;  // a TI line needs a selected block
     writer.writeTime(this);
     record(writer, TDFOpcode::TI) << ' ';

@@ -34,6 +34,9 @@ public:
     TDFInstance* currentInstance = nullptr;  // as the reader of the output will have it
     int nextBlockRef = 1;
     bool writeTimes = false;  // a TM line before every timed record
+    // Selected for a record that names something of the configuration (a
+    // style, a glyph, a thread state) when no block is selected yet.
+    TDFDefinitionBlock* defaultBlock = nullptr;
 
     explicit TDFWriter(std::ostream& stream);
     TDFWriter(const TDFWriter&) = delete;
@@ -61,6 +64,8 @@ public:
     void writeAttributes(TDFObject* object);
     // A text operand: in double quotes, '"' and '\' escaped by a backslash.
     void writeText(const QString& text);
+    // Whether a block is selected, selecting the default block if none is.
+    bool ensureBlock();
     // Forgets the announced blocks and the selections, as the reader does
     // at a new trace.
     void startNewTrace();

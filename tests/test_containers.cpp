@@ -11,12 +11,8 @@ template <class T>
 std::vector<T> items(const List<T>& list)
 {
     std::vector<T> out;
-    if (typename List<T>::Node* node = list.head) {
-        do {
-            out.push_back(node->item);
-            node = node->next;
-        } while (node != list.head);
-    }
+    for (const T& item : list)
+        out.push_back(item);
     return out;
 }
 
@@ -66,10 +62,7 @@ TEST(List, RangeForFollowsInsertionOrderAndDeleteAllFreesTheItems)
     List<int> numbers;
     for (int i : {4, 5, 6})
         numbers.append(i);
-    std::vector<int> seen;
-    for (int item : numbers)
-        seen.push_back(item);
-    EXPECT_EQ(seen, items(numbers));
+    EXPECT_EQ(items(numbers), (std::vector<int>{4, 5, 6}));
     for (int& item : numbers)
         item *= 10;
     EXPECT_EQ(items(numbers), (std::vector<int>{40, 50, 60})) << "iteration hands out the stored items";

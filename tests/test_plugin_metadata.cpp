@@ -83,7 +83,7 @@ public:
     QStringList calls;
 };
 
-TEST(PluginMetaObject, CastsAndDeclaresExactlyTheThreeSlotsThatDispatchVirtually)
+TEST(PluginMetaObject, CastsAndDeclaresExactlyTheThreeSlotsThatDispatchVirtuallyAndTheReport)
 {
     RecordingPlugin plugin;
     const QMetaObject* meta = &QAStSTKSZPlugin::staticMetaObject;
@@ -98,6 +98,8 @@ TEST(PluginMetaObject, CastsAndDeclaresExactlyTheThreeSlotsThatDispatchVirtually
     }
     EXPECT_EQ(signatures, (QStringList{"readUpdate()", "readStderrUpdate()", "eofUpdate()"}));
     EXPECT_EQ(plugin.calls, (QStringList{"readUpdate", "readStderrUpdate", "eofUpdate"}));
+    ASSERT_EQ(meta->propertyCount() - meta->propertyOffset(), 1) << "hosts read the report by name";
+    EXPECT_STREQ(meta->property(meta->propertyOffset()).name(), "report");
     EXPECT_EQ(plugin.qt_metacast("QAStSTKSZPlugin"), static_cast<QAStSTKSZPlugin*>(&plugin));
     EXPECT_EQ(plugin.qt_metacast("QAStViewerPlugin"), static_cast<QAStViewerPlugin*>(&plugin));
     EXPECT_EQ(plugin.qt_metacast("QGPlugin"), static_cast<QGPlugin*>(&plugin));

@@ -109,50 +109,23 @@ protected:
     std::string echoed;
 };
 
-TEST_F(PluginRun, CommandLineEchoAndEachConfigurationOptionWithItsCondition)
+// The arguments as the started program gets them: blanks kept, quote
+// characters part of the words.
+TEST_F(PluginRun, CommandLineReachesTheScriptWordForWordAndIsEchoed)
 {
-    offer(Offer::Configuration);  // all options set: key order, blanks kept
-    configuration.setValue("qxz_securestacksize", 2048);
+    offer(Offer::Configuration);
     configuration.setValue("qxz_maxstacksize", "4096");
     configuration.setValue("qxl_entrypoints", "main isr");
-    configuration.setValue("qxz_extstksize", "ext sizes.txt");
     configuration.setValue("qxz_template", "my template.html");
     const QStringList tail{"x y.tsf",
                            "b.tzf",
                            "-report=\"indexWSSreport.html\"",
                            "-qxz_template=\"my template.html\"",
-                           "-qxz_extstksize=\"ext sizes.txt\"",
                            "-entrypoints=main isr",
-                           "-max=4096",
-                           "-security=2048"};
+                           "-max=4096"};
     EXPECT_EQ(run({"x y.tsf", "b.tzf"}, false),
               QStringList({"-w", "/opt/tool/bin/mergestacksize.pl", "-silent"}) + tail);
     EXPECT_EQ(studio.output, QStringList{"mergestacksize.pl " + tail.join(' ')});
-
-    const struct {
-        const char* key;
-        QVariant value;
-        QString option; /* null: left out */
-    } cases[] = {
-        {"qxz_template", "t.html", "-qxz_template=\"t.html\""},
-        {"qxz_template", "", {}},
-        {"qxz_extstksize", "e.txt", "-qxz_extstksize=\"e.txt\""},
-        {"qxz_extstksize", QString(), {}},
-        {"qxl_entrypoints", "main", "-entrypoints=main"},
-        {"qxl_entrypoints", "", {}},
-        {"qxz_maxstacksize", 100, "-max=100"},
-        {"qxz_maxstacksize", "512", "-max=512"},
-        {"qxz_maxstacksize", 0, {}},
-        {"qxz_maxstacksize", "lots", {}},
-        {"qxz_securestacksize", 2048, "-security=2048"},
-        {"qxz_securestacksize", QVariant(), {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.key + (" " + c.value.toString()).toStdString());
-        configuration = QAStConfiguration();
-        configuration.setValue(c.key, c.value);
-        EXPECT_EQ(run({"a.tsf", "b.tzf"}, false).mid(6), c.option.isNull() ? QStringList() : QStringList{c.option});
-    }
 }
 
 TEST_F(PluginRun, ReportNameAndOptionsFollowTheNodeLookup)
@@ -242,7 +215,10 @@ TEST_F(PluginRun, NoScriptRunsWithoutAStudioOrAnInterpreter)
     EXPECT_EQ(plugin.process, nullptr);
     EXPECT_TRUE(plugin.findChildren<QProcess*>().isEmpty());
     EXPECT_EQ(studio.output.size(), 1) << "only the echo line";
-    EXPECT_TRUE(studio.errors.isEmpty());
+    ASSERT_EQ(studio.errors.size(), 1);
+    EXPECT_TRUE(studio.errors[0].startsWith("cannot start " + dir.filePath("no-such-interpreter") + ": "))
+        << studio.errors[0].toStdString();
+    EXPECT_EQ(plugin.report(), "");
 }
 
 TEST_F(PluginRun, ScriptOutputArrivesWholeOnceAndInOrder)
@@ -251,7 +227,7 @@ TEST_F(PluginRun, ScriptOutputArrivesWholeOnceAndInOrder)
     studio.scripts = dir.path();
     writeFile(dir.filePath("mergestacksize.pl"),  // 11 bytes a line: over 1 MiB on each channel
               "for my $i (1 .. 100000) { printf STDOUT \"out %06d\\n\", $i; printf STDERR \"err %06d\\n\", $i }\n"
-              "print STDOUT \"crlf\\r\\nlast out\"; print STDERR 'last err';\n");
+              "print STDOUT \"crlf\\r\\nnul\\0in a line\\nlast out\"; print STDERR \"last\\0err\";\n");
     QStringList files{"a.tsf", "b.tzf"}, errors;
     QStringList output{"mergestacksize.pl a.tsf b.tzf -report=\"indexWSSreport.html\""};
     ASSERT_TRUE(plugin.executeScript(files, false));
@@ -259,9 +235,8 @@ TEST_F(PluginRun, ScriptOutputArrivesWholeOnceAndInOrder)
         output << QString("out %1").arg(i, 6, 10, QLatin1Char('0'));
         errors << QString("err %1").arg(i, 6, 10, QLatin1Char('0'));
     }
-    output << "crlf"
-           << "last out";
-    errors << "last err";
+    output << "crlf" << QString::fromLatin1("nul\0in a line", 13) << "last out";
+    errors << QString::fromLatin1("last\0err", 8) << "mergestacksize.pl wrote no report indexWSSreport.html";
     EXPECT_EQ(studio.output.size(), output.size());
     EXPECT_TRUE(studio.output == output);
     EXPECT_EQ(studio.errors.size(), errors.size());
@@ -269,6 +244,45 @@ TEST_F(PluginRun, ScriptOutputArrivesWholeOnceAndInOrder)
     EXPECT_EQ(plugin.process, nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(plugin.findChildren<QProcess*>().isEmpty()) << "the process object is disposed of";
+}
+
+// A script or opener that fails is reported and leaves no report to export,
+// so that a report left from an earlier run is never taken for the new one.
+TEST_F(PluginRun, AFailedOrSilentScriptOrOpenerLeavesNoReport)
+{
+    studio.command = QStringList{"/bin/sh"};
+    studio.scripts = dir.path();
+    const QString script = dir.filePath("mergestacksize.pl");
+    const struct {
+        QByteArray script;  // null: there is none
+        QString error;      // null: the run succeeds
+    } cases[] = {
+        {recordingStandIn, {}},
+        {"exit 3\n", "mergestacksize.pl failed with exit status 3"},
+        {"kill -9 $$\n", "mergestacksize.pl crashed or was killed"},
+        {"exit 0\n", "mergestacksize.pl wrote no report indexWSSreport.html"},
+        {{}, "mergestacksize.pl failed with exit status 2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script.toStdString());
+        QFile::remove(script);
+        if (!c.script.isNull())
+            writeFile(script, c.script);
+        QFile stale(dir.filePath("indexWSSreport.html"));  // from a run a minute ago
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly) && stale.write("stale") && stale.flush());
+        stale.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
+        stale.close();
+        studio.errors.clear();
+        run({"a.tsf", "b.tzf"}, false);
+        EXPECT_EQ(studio.errors.value(studio.errors.size() - 1), c.error);
+        EXPECT_EQ(plugin.report(), c.error.isNull() ? "indexWSSreport.html" : "");
+    }
+
+    writeFile(dir.filePath("xdg-open"), "#!/bin/sh\nexit 4\n");
+    run({"r.tzf.html"}, true);
+    ASSERT_TRUE(waitUntil([this] { return plugin.process == nullptr; }));
+    EXPECT_EQ(studio.errors.value(studio.errors.size() - 1), "xdg-open failed with exit status 4");
+    EXPECT_EQ(plugin.report(), "");
 }
 
 TEST_F(PluginRun, OpenerRunsUnwaitedWithItsOutputShownOrShowsACriticalBox)

@@ -1,11 +1,30 @@
+#include "host/qafileutil.h"
 #include "host/qares.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <memory>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
+
+// Writes `text` to the file named by the bytes `fileName`, whatever they are.
+void writeBytes(const QByteArray& fileName, const QByteArray& text)
+{
+    const int fd = open(fileName.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(fd, 0) << fileName.constData();
+    EXPECT_EQ(write(fd, text.constData(), size_t(text.size())), text.size());
+    close(fd);
+}
+
+void writeBytes(const QString& fileName, const QByteArray& text)
+{
+    writeBytes(QAFileUtil::encodeName(fileName), text);
+}
 
 struct Parsed {
     std::unique_ptr<QARes> root;
@@ -135,6 +154,16 @@ TEST(ResourceText, SyntaxErrorsGiveNullAndTheirPosition)
         {"a = rgb(1, 256, 3)", "conf.qares:1:12: colour component 256 is not within 0..255"},
         {"\n  a = @", "conf.qares:2:7: expected a value, found '@'"},
         {"a = \x01", "conf.qares:1:5: expected a value, found byte 0x01"},
+        {"a = \"x\\", "conf.qares:1:5: unterminated string"},
+        {"a = \"x\\\n\"", "conf.qares:1:5: unterminated string"},
+        {"a = \"x\\\r\n\"", "conf.qares:1:5: unterminated string"},
+        {"a = \"x\ry\"", "conf.qares:1:5: unterminated string"},
+        {"a = 1\rb = @", "conf.qares:2:5: expected a value, found '@'"},
+        {"a = 1\r\n\r\nb = @", "conf.qares:3:5: expected a value, found '@'"},
+        {"# comment\rb = @", "conf.qares:2:5: expected a value, found '@'"},
+        {"\xEF\xBB\xBF}", "conf.qares:1:1: expected a tag, found '}'"},
+        {"\xEF\xBB\xBF a = @", "conf.qares:1:6: expected a value, found '@'"},
+        {"a = 1 \xEF\xBB\xBF", "conf.qares:1:7: expected a tag, found byte 0xef"},
     };
     for (const Case& c : cases) {
         Parsed p = parse(c.text);
@@ -164,23 +193,91 @@ TEST(ResourceText, ExtremeValuesAndNestingLimit)
     EXPECT_TRUE(rejected.error.endsWith("nesting deeper than 256 levels")) << rejected.error.toStdString();
 }
 
-TEST(ResourceText, ReadsFilesAndReportsOnesThatCannotBeOpened)
+TEST(ResourceText, AByteOrderMarkIsSkippedAndTextsOverTheLimitAreRefused)
+{
+    Parsed marked = parse("\xEF\xBB\xBF"
+                          "a = 1");
+    ASSERT_NE(marked.root, nullptr) << marked.error.toStdString();
+    EXPECT_EQ(marked.root->srcColumn(), 1);
+
+    // Address space without memory behind it: the size is refused before any byte is read.
+    const size_t size = size_t(QAResMaxTextSize) + 1;
+    void* pages = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    ASSERT_NE(pages, MAP_FAILED);
+    QString error;
+    EXPECT_EQ(
+        readResourceText(QByteArray::fromRawData(static_cast<const char*>(pages), qsizetype(size)), "big%1", &error),
+        nullptr);
+    EXPECT_EQ(error, QStringLiteral("big%1: too large: more than 1073741824 bytes"));
+    munmap(pages, size);
+}
+
+TEST(ResourceText, ReadsFilesAndReportsOnesThatCannotBeRead)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("x.qares");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("x = 1\n");
-    file.close();
+    writeBytes(path, "x = 1\n");
     QString error;
     std::unique_ptr<QARes> root(readResourceFile(path, &error));
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(root->srcFileName(), path);
     EXPECT_EQ(root->srcLine(), 1);
 
-    std::unique_ptr<QARes> missing(readResourceFile(dir.filePath("none.qares"), &error));
-    EXPECT_EQ(missing, nullptr);
-    EXPECT_TRUE(error.startsWith(dir.filePath("none.qares") + ": cannot open: ")) << error.toStdString();
+    // Over 2 GiB, yet sparse: no disk space taken and nothing read.
+    const QString sparse = dir.filePath("sparse.qares");
+    QFile(sparse).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(sparse).resize(qint64(1) << 31 | 1));
+    const struct {
+        QString fileName;
+        QString error;
+    } cases[] = {
+        {dir.filePath("none.qares"), ": cannot open: No such file or directory"},
+        {dir.path(), ": cannot read: Is a directory"},
+        {"/proc/self/mem", ": cannot read: Input/output error"},  // nothing is mapped at its start
+        {sparse, ": too large: more than 1073741824 bytes"},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<QARes> unread(readResourceFile(c.fileName, &error));
+        EXPECT_EQ(unread, nullptr);
+        EXPECT_EQ(error, c.fileName + c.error);
+    }
+}
+
+TEST(FileNames, EveryByteThatIsNotUtf8SurvivesTheRoundTripAndOpens)
+{
+    const struct {
+        QByteArray bytes;
+        QString name;
+    } cases[] = {
+        {"plain.qares", "plain.qares"},
+        {"gr\xC3\xB6\xC3\x9F"
+         "e",
+         QString::fromUtf8("größe")},
+        {"\xF0\x9F\x98\x80", QString::fromUtf8("\xF0\x9F\x98\x80")},
+        {"caf\xE9.qares", QString::fromUtf16(u"caf\xDCE9.qares")},
+        {"\xC3", QString::fromUtf16(u"\xDCC3")},                                // a sequence cut short
+        {"\xC0\xAF", QString::fromUtf16(u"\xDCC0\xDCAF")},                      // an overlong form
+        {"\xED\xB2\x80", QString::fromUtf16(u"\xDCED\xDCB2\xDC80")},            // an encoded surrogate
+        {"\xF4\x90\x80\x80", QString::fromUtf16(u"\xDCF4\xDC90\xDC80\xDC80")},  // past U+10FFFF
+        {"a\xFF"
+         "b\xC3\xA9",
+         QString::fromUtf16(u"a\xDCFF"
+                            u"b\u00E9")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.toHex().toStdString());
+        EXPECT_EQ(QAFileUtil::decodeName(c.bytes), c.name);
+        EXPECT_EQ(QAFileUtil::encodeName(c.name), c.bytes);
+    }
+
+    QTemporaryDir dir;
+    const QByteArray latin1Name = QFile::encodeName(dir.path()) + "/caf\xE9.qares";
+    writeBytes(latin1Name, "x = 1\n");
+    QString error;
+    std::unique_ptr<QARes> root(readResourceFile(QAFileUtil::decodeName(latin1Name), &error));
+    ASSERT_NE(root, nullptr) << error.toStdString();
+    EXPECT_EQ(QAFileUtil::encodeName(root->srcFileName()), latin1Name);
+    unlink(latin1Name.constData());  // QDir cannot name it to remove it
 }
 
 }  // namespace

@@ -71,16 +71,46 @@ TEST(TCFModel, InstanceTypeFollowsItsConfigurationUnlessItHasItsOwnMode)
     }
 }
 
-// The resource texts of the enumerations read back; values outside the
-// tables have none.
+struct Enumerator {
+    int value;
+    const char* text;
+};
+
+// The resource texts of the enumerations, both ways; values outside the
+// tables have none, and texts outside them convert to the first value.
 TEST(TCFModel, EnumeratorTexts)
 {
-    for (int type = NamingOp::D_OCCURENCE; type <= NamingOp::LOOP_NUMBER; ++type)
-        EXPECT_EQ(NamingOp::toType(NamingOp::strType(NamingOp::NamingType(type))), type);
-    for (int type = Glyph::UNEXPECTED_CALL; type <= Glyph::UNEXPECTED_DATA; ++type)
-        EXPECT_EQ(Glyph::toType(Glyph::strType(type)), type);
+    const Enumerator namings[] = {
+        {NamingOp::D_OCCURENCE, "D_OCCURENCE"}, {NamingOp::STATIC_NAME, "STATIC_NAME"}, {NamingOp::LOOP_ID, "LOOP_ID"},
+        {NamingOp::LOOP_REPEAT, "LOOP_REPEAT"}, {NamingOp::LOOP_NUMBER, "LOOP_NUMBER"},
+    };
+    const Enumerator glyphs[] = {
+        {Glyph::NO_GLYPH_TYPE, "NO_GLYPH_TYPE"},
+        {Glyph::UNEXPECTED_CALL, "UNEXPECTED_CALL"},
+        {Glyph::VERIFICATION_POINT_FAILED, "VERIFICATION_POINT_FAILED"},
+        {Glyph::UNEXPECTED_DATA, "UNEXPECTED_DATA"},
+    };
+    const Enumerator objects[] = {
+        {TCF::WORLD, "WORLD"}, {TCF::INSTANCE_DESACTIVATED, "INSTANCE_DESACTIVATED"}, {TCF::TIME, "TIME"}};
+    bool ok = false;
+    for (const auto& c : namings) {
+        EXPECT_STREQ(NamingOp::strType(NamingOp::NamingType(c.value)), c.text);
+        EXPECT_EQ(NamingOp::toType(c.text, &ok), c.value);
+        EXPECT_TRUE(ok) << c.text;
+    }
+    for (const auto& c : glyphs) {
+        EXPECT_STREQ(Glyph::strType(c.value), c.text);
+        EXPECT_EQ(Glyph::toType(c.text, &ok), c.value);
+        EXPECT_TRUE(ok) << c.text;
+    }
+    for (const auto& c : objects)
+        EXPECT_STREQ(TCF::strObject(TCF::Object(c.value)), c.text);
     EXPECT_EQ(NamingOp::strType(NamingOp::LITERAL), nullptr);
+    EXPECT_EQ(NamingOp::toType("loop_id", &ok), NamingOp::LITERAL);
+    EXPECT_FALSE(ok);
     EXPECT_EQ(Glyph::strType(4), nullptr);
+    EXPECT_EQ(Glyph::toType("", &ok), Glyph::NO_GLYPH_TYPE);
+    EXPECT_FALSE(ok);
     EXPECT_EQ(TCF::strObject(TCF::Object(TCF::objectCount)), nullptr);
 }
 

@@ -57,9 +57,11 @@ template <class T, class Describe>
 inline std::string join(const List<T*>& list, const char* separator, Describe describe)
 {
     std::string text;
-    const typename List<T*>::Node* node = list.head;
-    for (int i = 0; i < list.count; ++i, node = node->next)
-        text += (i ? separator : "") + describe(*node->item);
+    const char* between = "";
+    for (const T* item : list) {
+        text += between + describe(*item);
+        between = separator;
+    }
     return text;
 }
 

@@ -29,7 +29,7 @@ TEST(TDFExamples, EveryOpcodeReadsWithoutReports)
     ExampleTrace example("rtos.tdf");
     EXPECT_EQ(example.take(), Texts{});
     EXPECT_EQ(census(*example.reader),
-              "newtrace; thread main 1:1; instance Sensor[0] #100; instance Controller[1] #200; "
+              "newtrace; thread main 1:1; instance Sensor[0] #100; instance Controller[0] #200; "
               "instance obj0:Commands #400; trigger; message read 100->200 \"read(0)\"; note first sample @message; "
               "message post 200->400; return post; return read; trigger_start; loop 1 #3 1; call 7 process; "
               "message process 100->400; return process; action watchdog kick @200; end 1 #3; "

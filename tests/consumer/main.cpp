@@ -1,23 +1,24 @@
-// Reads a style from resource text through the installed headers and
-// libraries, and prints it: exits 0 only when every step worked.
-#include "foundation/error.h"
-#include "foundation/style.h"
-#include "host/qares.h"
+// Instantiates the viewer plug-in through the library's entry point, as the
+// workbench does, and prints its report name: exits 0 only when every step
+// worked.  Everything goes through interfaces, so that the program itself
+// needs no symbol of the host SDK, only the product library does.
+#include "plugin/stacksizeview.h"
 
 #include <iostream>
-#include <memory>
+
+extern "C" QUnknownInterface* ucm_instantiate();
 
 int main()
 {
-    QString error;
-    std::unique_ptr<QARes> root(
-        readResourceText("style { name = \"consumer\" id = 3 text { style = (BOLD) } }", "consumer.qares", &error));
-    if (!root) {
-        std::cerr << error.toLocal8Bit().constData() << '\n';
+    QUnknownInterface* component = ucm_instantiate();
+    QUnknownInterface* found = nullptr;
+    if (!component || component->queryInterface(QGPluginInterface::IID, &found) != QS_OK)
         return 1;
-    }
-    Style style("unnamed", 0);
-    style.fromResource(root.get(), true);
-    std::cout << style;
-    return style.name() == "consumer" && style.id() == 3 && style.isBold() && Error::error_count_ == 0 ? 0 : 1;
+    QGPlugin* plugin = static_cast<QGPluginInterface*>(found)->plugin();
+    const bool viewer = plugin->inherits("QAStViewerPlugin");
+    const QString reportName = viewer ? static_cast<QAStViewerPlugin*>(plugin)->pluginName(3) : QString();
+    found->release();
+    component->release();
+    std::cout << reportName.toLocal8Bit().constData() << '\n';
+    return reportName == QLatin1String("Stack Size Profiling Report") ? 0 : 1;
 }

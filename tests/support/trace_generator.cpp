@@ -146,7 +146,7 @@ void TraceGenerator::definitions()
                 write("ST 2");
             write("LK " + std::to_string(10 * id));
             write("IN \"" + std::string(id % 3 ? "task" : "isr") + "\" " + std::to_string(id) + " \"I" + suffix + '_'
-                 + std::to_string(id) + '"');
+                  + std::to_string(id) + '"');
         }
         for (int id = firstMessage; id < firstMessage + messageModels; ++id)
             write("MS " + std::to_string(id) + " \"m" + suffix + '_' + std::to_string(id) + '"');
@@ -164,7 +164,7 @@ void TraceGenerator::startTrace()
     boundSfNumbers_.clear();
     block_ = pick(shape_.blocks);
     write("SF " + std::to_string(block_ + 1) + ' ' + std::to_string(block_ + 1) + ' '
-         + std::to_string(1000000 + block_));
+          + std::to_string(1000000 + block_));
     boundSfNumbers_.push_back(block_ + 1);
     write("TS " + std::to_string(1 + pick(5)));
     while (alive_.empty())
@@ -210,7 +210,7 @@ void TraceGenerator::selectBlock()
         write("CS " + std::to_string(block + 1));
     } else {
         write("SF " + std::to_string(block + 1) + ' ' + std::to_string(block + 1) + ' '
-             + std::to_string(1000000 + block));
+              + std::to_string(1000000 + block));
         if (bound == boundSfNumbers_.end())
             boundSfNumbers_.push_back(block + 1);
     }
@@ -226,7 +226,7 @@ void TraceGenerator::newInstance()
     if (alive_.contains(id))
         return;
     write("NI " + std::to_string(1 + pick(staticInstances)) + ' ' + std::to_string(id)
-         + (chance(40) ? ' ' + name() : ""));
+          + (chance(40) ? ' ' + name() : ""));
     alive_.add(id);
 }
 
@@ -254,7 +254,8 @@ void TraceGenerator::message()
     if (completable != openCalls_.end() && chance(60)) {
         const OpenCall open = *completable;
         openCalls_.erase(completable);
-        write("ME " + std::to_string(open.model) + ' ' + std::to_string(receiver()) + ' ' + std::to_string(open.callId));
+        write("ME " + std::to_string(open.model) + ' ' + std::to_string(receiver()) + ' '
+              + std::to_string(open.callId));
         pushMessage(open.model);
         return;
     }
@@ -326,7 +327,7 @@ void TraceGenerator::decoration()
         if (notePending_)
             return;
         write("GL " + std::to_string(1 + pick(glyphs))
-             + (chance(50) ? ' ' + std::to_string(firstText + pick(texts)) : "") + (chance(50) ? ' ' + name() : ""));
+              + (chance(50) ? ' ' + std::to_string(firstText + pick(texts)) : "") + (chance(50) ? ' ' + name() : ""));
         glyphPending_ = true;
         return;
     case 2:
@@ -403,7 +404,7 @@ void TraceGenerator::thread()
     const int num = 1 + pick(threadCount);
     const int state = chance(shape_.idleThreadPercent) ? 2 + pick(2) : 1 + pick(3);
     write("TI " + std::to_string(num) + ' ' + std::to_string(state) + ' ' + std::to_string(pick(10))
-         + (chance(30) ? ' ' + name() : ""));
+          + (chance(30) ? ' ' + name() : ""));
     threadInfos_.push_back({num + 1000 * threadGeneration_, state});
     if (state == 1) {
         runningInfo_ = int(threadInfos_.size()) - 1;

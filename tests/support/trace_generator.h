@@ -67,8 +67,8 @@ private:
     std::mt19937 random_;
     TraceShape shape_;
     std::vector<std::string> out_;
-    int block_ = 0;           // index of the selected block
-    IdPool alive_;  // dynamic ids with a living instance
+    int block_ = 0;  // index of the selected block
+    IdPool alive_;   // dynamic ids with a living instance
     std::vector<CallStackEntry> callStack_;
     std::vector<OpenCall> openCalls_;
     std::vector<int> boundSfNumbers_;

@@ -1,5 +1,7 @@
 #include "console.h"
 
+#include "tools/common/output.h"
+
 #include <iostream>
 
 void ConsoleOutput::endRawText()
@@ -12,12 +14,14 @@ void ConsoleOutput::endRawText()
 void ConsoleOutput::appendOutput(const QString& line)
 {
     endRawText();
-    std::cout << line.toLocal8Bit().constData() << '\n';
+    writeVerbatim(std::cout, line);
+    std::cout << '\n';
 }
 
 void ConsoleOutput::appendError(const QString& line)
 {
     endRawText();
     std::cout.flush();
-    std::cerr << line.toLocal8Bit().constData() << '\n';
+    writeVerbatim(std::cerr, line);
+    std::cerr << '\n';
 }

@@ -1,12 +1,13 @@
 #include "describe.h"
 
 #include "host/viewerplugin.h"
+#include "tools/common/output.h"
 
 namespace {
 
 void line(std::ostream& out, const char* label, const QString& value)
 {
-    out << label << ": " << value.toLocal8Bit().constData() << '\n';
+    out << label << ": " << value << '\n';
 }
 
 }  // namespace

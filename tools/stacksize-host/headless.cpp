@@ -1,5 +1,7 @@
 #include "headless.h"
 
+#include "tools/common/output.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <iostream>
@@ -15,8 +17,7 @@ void HeadlessDialogs::closeModalBox()
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box)
         return;
-    std::cerr << box->windowTitle().toLocal8Bit().constData() << ": " << box->text().toLocal8Bit().constData()
-              << std::endl;
+    writeVerbatim(std::cerr, box->windowTitle() + QStringLiteral(": ") + box->text() + u'\n');
     box->done(0);
 }
 

@@ -1,5 +1,7 @@
 #include "loader.h"
 
+#include "host/qafileutil.h"
+
 #include <cstring>
 #include <dlfcn.h>
 
@@ -43,7 +45,7 @@ bool instantiate(void* library, const QString& path, LoadedPlugin* loaded, QStri
 
 bool loadPlugin(const QString& path, LoadedPlugin* loaded, QString* error)
 {
-    void* library = dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+    void* library = dlopen(QAFileUtil::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!library) {
         *error = QStringLiteral("cannot load the plug-in library: %1").arg(QString::fromLocal8Bit(dlerror()));
         return false;

@@ -1,12 +1,15 @@
 // stacksize-host: a small workbench for the stack-size viewer plug-in, for
-// running it outside the workbench.  See hostUsage() in options.cpp.
+// running it outside the workbench.  Its options and help are in options.cpp.
 #include "describe.h"
 #include "headless.h"
 #include "hoststudio.h"
 #include "loader.h"
 
+#include "host/qafileutil.h"
+#include "tools/common/command.h"
+#include "tools/common/output.h"
+
 #include <QApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -17,22 +20,18 @@
 
 namespace {
 
-enum ExitStatus { Success = 0, Failure = 1, UsageError = 2 };
-
 int fail(int status, const QString& message)
 {
-    std::cerr << "stacksize-host: " << message.toLocal8Bit().constData() << '\n';
-    if (status == UsageError)
-        std::cerr << "Try 'stacksize-host --help'.\n";
+    printError(message);
     return status;
 }
 
-QStringList commandLine(int argc, char** argv)
+// A program on PATH, or a path to an executable file (not a directory).
+bool isExecutableFile(const QString& program)
 {
-    QStringList arguments;
-    for (int index = 1; index < argc; ++index)
-        arguments << QString::fromLocal8Bit(argv[index]);
-    return arguments;
+    const QFileInfo found(QStandardPaths::findExecutable(program));
+    const QFileInfo given(program);
+    return (found.isFile() && found.isExecutable()) || (given.isFile() && given.isExecutable());
 }
 
 // What the user named must exist before anything runs.
@@ -44,8 +43,7 @@ bool checkInputs(const HostOptions& options, QString* error)
             return false;
         }
     }
-    if (QStandardPaths::findExecutable(options.interpreter.first()).isEmpty()
-        && !QFileInfo(options.interpreter.first()).isExecutable()) {
+    if (!isExecutableFile(options.interpreter.first())) {
         *error = QStringLiteral("interpreter not found: %1").arg(options.interpreter.first());
         return false;
     }
@@ -73,20 +71,31 @@ void waitForChildProcesses(const QObject* plugin)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-// The plug-in reports nothing: a destination that is missing or unchanged
-// afterwards means the copy failed.
+// Opens the files; false when that gave no report: nothing to merge or open,
+// or the script or the browser failed (the plug-in says which).
+bool openFiles(QAStViewerPlugin* viewer, HostStudio* studio, const HostOptions& options)
+{
+    QStringList files = options.files;
+    studio->outputWindow()->expectRawText();
+    viewer->create(files, options.interactive, nullptr, nullptr);
+    studio->outputWindow()->endRawText();
+    waitForChildProcesses(viewer);
+    return !viewer->property("report").toString().isEmpty();
+}
+
+// The plug-in reports nothing: a destination not written during the export
+// means the copy failed.
 int exportReport(QAStViewerPlugin* viewer, const HostOptions& options, ConsoleOutput* output)
 {
     const QString destination =
         options.exportDirectory + QDir::separator() + options.exportBase + QStringLiteral(".html");
-    const QDateTime before = QFileInfo(destination).lastModified();
+    const QDateTime started = QAFileUtil::fileClock();
     output->expectRawText();
     viewer->exportHTML(options.exportDirectory, options.exportBase, nullptr, nullptr);
     output->endRawText();
-    const QDateTime after = QFileInfo(destination).lastModified();
-    if (after.isValid() && after != before)
-        return Success;
-    return fail(Failure,
+    if (QAFileUtil::writtenSince(destination, started))
+        return ExitOk;
+    return fail(ExitInputErrors,
                 QStringLiteral("export to %1 failed: there is no report to copy, or the destination "
                                "cannot be written")
                     .arg(destination));
@@ -97,41 +106,49 @@ int run(QAStViewerPlugin* viewer, HostStudio* studio, const HostOptions& options
     viewer->initialize(studio, nullptr);
     if (options.describe)
         printDescription(viewer, std::cout);
-    if (!options.files.isEmpty()) {
-        QStringList files = options.files;
-        studio->outputWindow()->expectRawText();
-        viewer->create(files, options.interactive, nullptr, nullptr);
-        studio->outputWindow()->endRawText();
-        waitForChildProcesses(viewer);
-    }
-    return options.exportDirectory.isNull() ? Success : exportReport(viewer, options, studio->outputWindow());
+    if (!options.files.isEmpty() && !openFiles(viewer, studio, options))
+        return fail(ExitInputErrors, QStringLiteral("no new report: nothing was merged or opened"));
+    return options.exportDirectory.isNull() ? ExitOk : exportReport(viewer, options, studio->outputWindow());
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int runHost(const QCommandLineParser& parser)
 {
     HostOptions options;
     QString error;
-    if (!parseHostOptions(commandLine(argc, argv), &options, &error))
-        return fail(UsageError, error);
-    if (options.help) {
-        std::cout << hostUsage().toLocal8Bit().constData();
-        return Success;
-    }
-    if (!checkInputs(options, &error))
-        return fail(UsageError, error);
+    if (!readHostOptions(parser, &options, &error) || !checkInputs(options, &error))
+        return usageError(error);
     chooseQtPlatform();
+    char name[] = "stacksize-host";
+    char* qtArguments[] = {name, nullptr};
     int qtArgumentCount = 1;  // the options are the host's own, not Qt's (Qt has a -plugin too)
-    QApplication application(qtArgumentCount, argv);
+    QApplication application(qtArgumentCount, qtArguments);
     std::optional<HeadlessDialogs> headless;
     if (isHeadlessPlatform())
         headless.emplace();
     HostStudio studio(options);  // outlives the plug-in, which keeps a pointer to it
     LoadedPlugin plugin;
     if (!loadPlugin(options.pluginPath, &plugin, &error))
-        return fail(Failure, error);
+        return fail(ExitInputErrors, error);
     const int status = run(plugin.viewer, &studio, options);
     releasePlugin(&plugin);
     return status;
+}
+
+const Program program = {
+    "stacksize-host",
+    "Exit status: 0 on success; 1 when the plug-in cannot be loaded, the files\n"
+    "give no new report (nothing to merge or open, or the script or the browser\n"
+    "failed) or the export fails; 2 on a bad command line, a missing file or\n"
+    "interpreter, or unwritable output.",
+};
+
+const Command host = {
+    nullptr, "FILE...", "Runs the stack-size viewer plug-in outside the workbench.", hostDetails, hostOptions, runHost,
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return runProgram(program, host, argc, argv);
 }

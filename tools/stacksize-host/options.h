@@ -1,6 +1,8 @@
 // Command line of stacksize-host.
 #pragma once
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -15,14 +17,17 @@ struct HostOptions {
     QList<QPair<QString, QString>> configuration;
     bool interactive = false;
     bool describe = false;
-    bool help = false;
     QString exportDirectory;  // null: no export
     QString exportBase;
     QStringList files;
 };
 
-// Parses the arguments that follow the program name.  On a bad command line
-// returns false and sets *error to a one-line explanation.
-bool parseHostOptions(const QStringList& arguments, HostOptions* options, QString* error);
+// The options of stacksize-host, besides -h, --help.
+QList<QCommandLineOption> hostOptions();
 
-QString hostUsage();
+// The help's text between the usage line and the options.
+extern const char hostDetails[];
+
+// Takes the options and files from `parser`, which parsed hostOptions().  On
+// a bad command line returns false and sets *error to a one-line explanation.
+bool readHostOptions(const QCommandLineParser& parser, HostOptions* options, QString* error);

@@ -1,29 +1,13 @@
-// tracetool: command-line work on trace configurations.
+// tracetool: command-line work on trace configurations and traces.
 //
-// Each subcommand is one entry of the table in tracetool.cpp; it gets the
-// arguments that follow its name and returns the process's exit status.
+// Each subcommand is a Command (tools/common/command.h), one row of the
+// table in tracetool.cpp, with its own options and help.
 #pragma once
 
-#include <QStringList>
-#include <ostream>
+#include "tools/common/command.h"
 
-enum ExitStatus {
-    ExitOk = 0,
-    ExitFailure = 1,  // the input has problems (syntax or loader errors)
-    ExitUsage = 2,    // bad command line or unreadable file
-};
-
-struct Command {
-    const char* name;
-    const char* synopsis;
-    const char* summary;
-    int (*run)(const QStringList& arguments);
-};
-
-// Writes `text` in the local 8-bit encoding, like every text the tool prints.
-std::ostream& operator<<(std::ostream& out, const QString& text);
-
-// Reports a command-line problem on stderr and returns ExitUsage.
-int usageError(const QString& message);
-
-int runConfig(const QStringList& arguments);
+extern const Command configCommand;
+extern const Command checkCommand;
+extern const Command dumpCommand;
+extern const Command statsCommand;
+extern const Command rewriteCommand;

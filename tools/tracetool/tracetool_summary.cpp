@@ -1,19 +1,18 @@
 #include "tools/tracetool/tracetool_summary.h"
 
-#include "tools/tracetool/tracetool.h"
+#include "tools/common/output.h"
 
 #include <QStringList>
 
 namespace {
 
-// `text` between double quotes, with quotes, backslashes and line feeds
-// escaped as in resource files.
+// `text` between double quotes, with quotes and backslashes escaped as in
+// resource files (control characters are escaped when printed).
 QString quoted(const QString& text)
 {
     QString escaped = text;
     escaped.replace(u'\\', QLatin1String("\\\\"));
     escaped.replace(u'"', QLatin1String("\\\""));
-    escaped.replace(u'\n', QLatin1String("\\n"));
     return u'"' + escaped + u'"';
 }
 
@@ -38,10 +37,9 @@ const char* controlFlowText(bool nested)
 template <class T, class Print>
 void forEach(const List<T*>& list, Print print)
 {
-    const typename List<T*>::Node* node = list.head;
-    for (int i = 0; i < list.count; ++i, node = node->next) {
-        if (node->item)
-            print(*node->item);
+    for (const T* item : list) {
+        if (item)
+            print(*item);
     }
 }
 

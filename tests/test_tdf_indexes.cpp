@@ -1,0 +1,116 @@
+// The reader's indexes against the walks over its public lists that they
+// replace: on generated traces of every shape that stresses them, the same
+// answer after every line.
+#include "support/trace_generator.h"
+#include "tdf/indexes_p.h"
+#include "test_tdf_support.h"
+
+class TDFIndexCheck {
+public:
+    explicit TDFIndexCheck(TDF& reader) : reader_(reader) {}
+
+    // Every lookup of the reader, by index and by walk; a text naming the
+    // first one that differs, or an empty one.
+    std::string difference(int instancePool)
+    {
+        for (unsigned long id = 0; id <= unsigned(instancePool); ++id) {
+            if (reader_.findInstance(id) != reader_.instanceTable.search(id))
+                return "instance " + std::to_string(id);
+        }
+        for (unsigned long model : {10ul, 11ul, 12ul, 13ul, 14ul, 15ul, 16ul, 17ul, 999ul}) {
+            if (reader_.findDeletionReturn(model) != walkDeletionReturn(model))
+                return "deletion return of " + std::to_string(model);
+        }
+        for (unsigned long num = 0; num <= 4; ++num) {
+            if (reader_.findThread(num) != walkThread(num))
+                return "thread " + std::to_string(num);
+        }
+        for (TDFObjectNode* node = reader_.threadInfos.head; node;
+             node = node->next == reader_.threadInfos.head ? nullptr : node->next) {
+            if (reader_.indexes->runningBefore[node] != walkRunningBefore(node))
+                return "running thread info before a thread info";
+        }
+        return callDifference();
+    }
+
+private:
+    TDF& reader_;
+
+    TDFMessageReturn* walkDeletionReturn(unsigned long model)
+    {
+        for (TDFObjectNode* node = reader_.messageReturns.last(); node; node = reader_.messageReturns.before(node)) {
+            TDFMessageReturn* messageReturn = node->item->toMessageReturn();
+            const TDFMessage* message = messageReturn->message;
+            if (message && message->model && message->model->id == model && !messageReturn->deletion)
+                return messageReturn;
+        }
+        return nullptr;
+    }
+
+    TDFThread* walkThread(unsigned long num)
+    {
+        for (TDFThread* thread : reader_.threads) {
+            if (thread->num == num)
+                return thread;
+        }
+        return nullptr;
+    }
+
+    TDFObjectNode* walkRunningBefore(TDFObjectNode* info)
+    {
+        for (TDFObjectNode* node = reader_.threadInfos.before(info); node; node = reader_.threadInfos.before(node)) {
+            if (node->item->toThreadInfo()->stateId == 1)
+                return node;
+        }
+        return nullptr;
+    }
+
+    // The calls of each call id, in the order of openCalls.
+    std::string callDifference()
+    {
+        std::map<unsigned long, std::vector<TDFMessageCall*>> walked;
+        for (TDFObject* call : reader_.openCalls)
+            walked[call->toMessageCall()->callId].push_back(call->toMessageCall());
+        if (walked.size() != reader_.indexes->callsById.size())
+            return "number of call ids";
+        for (const auto& [callId, calls] : walked) {
+            if (reader_.indexes->callsById[callId] != calls)
+                return "calls of " + std::to_string(callId);
+        }
+        return std::string();
+    }
+};
+
+namespace {
+
+TEST(TDFIndexes, AnswerAsTheWalksOverTheListsDo)
+{
+    std::unique_ptr<TCFList> tcf = loadTCF(TraceGenerator::configuration());
+    TraceReports reports;
+    TraceShape calls;
+    calls.callPercent = 60;
+    calls.instancePool = 40;
+    TraceShape deletions;
+    deletions.deleteMissPercent = 60;
+    TraceShape threads;
+    threads.idleThreadPercent = 70;
+    TraceShape traces;
+    traces.newTraces = true;
+    for (const TraceShape& base : {TraceShape(), calls, deletions, threads, traces}) {
+        for (unsigned seed = 1; seed <= 10; ++seed) {
+            TraceShape shape = base;
+            shape.events = 600;
+            TDF reader(tcf.get());
+            TDFIndexCheck check(reader);
+            int line = 0;
+            for (const std::string& text : TraceGenerator(seed, shape).lines()) {
+                reader.read((text + '\n').c_str());
+                ++line;
+                const std::string difference = check.difference(shape.instancePool);
+                ASSERT_EQ(difference, "") << "seed " << seed << ", line " << line << ": " << text;
+            }
+        }
+    }
+}
+
+}  // namespace

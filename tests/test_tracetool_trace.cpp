@@ -1,0 +1,115 @@
+// The trace commands of tracetool, run as a program on the example traces:
+// exit statuses, reports, dumps, statistics and rewrites that read back.
+#include "program_run.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString config = QStringLiteral(SSV_SOURCE_DIR "/examples/config/sequence.qares");
+const QString traces = QStringLiteral(SSV_SOURCE_DIR "/examples/traces/");
+
+ProgramRun tracetool(const QStringList& arguments, const QString& redirect = QString())
+{
+    ProgramStart start;
+    start.redirect = redirect;
+    return runProgram(SSV_TRACETOOL, arguments, start);
+}
+
+QString usage(const char* problem, const char* command)
+{
+    return "tracetool: " + QString(problem) + "\nTry 'tracetool " + command + " --help'.\n";
+}
+
+TEST(TraceToolTrace, ExitStatusesAndReports)
+{
+    const QString rtos = traces + "rtos.tdf";
+    const QString mistakes = traces + "mistakes.tdf";
+    struct Case {
+        QStringList arguments;
+        int status;
+        QStringList err;  // pieces of standard error, in order
+    };
+    const Case cases[] = {
+        {{"check", config, rtos}, 0, {"0 errors, 0 warnings\n"}},
+        {{"check", config, mistakes},
+         1,
+         {mistakes + ":2: error: no definition block while reading message\n",
+          mistakes + ":26: warning: due to previous error, restart analyzing at this line (2 lines skipped)\n",
+          "12 errors, 1 warning\n"}},
+        {{"check"}, 2, {usage("no configuration file given", "check")}},
+        {{"check", config}, 2, {usage("no trace file given", "check")}},
+        {{"check", config, traces + "missing.tdf"},
+         2,
+         {"tracetool: cannot read '" + traces + "missing.tdf': no such file\n"}},
+        {{"check", config, traces}, 2, {"tracetool: cannot read '" + traces + "': not a readable file\n"}},
+        {{"check", traces + "missing.qares", rtos}, 2, {"tracetool: " + traces + "missing.qares: "}},
+        {{"dump", "--verbose", config, rtos}, 2, {usage("unknown option 'verbose'", "dump")}},
+        {{"dump", config, mistakes}, 1, {mistakes + ":23: error: unknown opcode or unexpected opcode\n"}},
+        {{"stats", config, rtos, rtos}, 0, {}},
+        {{"rewrite", "-o", "", config, rtos}, 2, {usage("an empty output file name", "rewrite")}},
+        {{"rewrite", "-o", "/nonexistent/dir/out.tdf", config, rtos},
+         2,
+         {"tracetool: cannot write '/nonexistent/dir/out.tdf'\n"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const ProgramRun run = tracetool(c.arguments);
+        EXPECT_EQ(run.status, c.status) << run.err.toStdString();
+        qsizetype from = 0;
+        for (const QString& piece : c.err) {
+            const qsizetype at = run.err.indexOf(piece, from);
+            EXPECT_GE(at, 0) << piece.toStdString() << "\nin\n" << run.err.toStdString();
+            from = at < 0 ? from : at + piece.size();
+        }
+    }
+}
+
+TEST(TraceToolTrace, DumpAndStatsDescribeEveryObject)
+{
+    const ProgramRun dump = tracetool({"dump", "--time-format", "%ss %mms %uus", config, traces + "rtos.tdf"});
+    EXPECT_EQ(dump.status, 0);
+    const QStringList lines = dump.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 34);
+    EXPECT_EQ(lines[0].toStdString(), "0us  new_trace");
+    EXPECT_EQ(lines[6],
+              "1ms 30us  message  read \"read(0)\"  Sensor[0]#100 -> Controller[0]#200  note \"first sample\"");
+    EXPECT_EQ(lines[18],
+              "1ms 85us  glyph  check failed \"sample out of range late\"  on Controller[0]#200  "
+              "link firmware/main.c#errors");
+
+    const ProgramRun stats = tracetool({"stats", config, traces + "rtos.tdf"});
+    EXPECT_EQ(stats.status, 0);
+    for (const char* row : {"objects             34\n", "                    message           5\n",
+                            "instances           5 created, 5 deleted\n", "threads             2\n",
+                            "definition blocks   2\n", "time                0 us .. 2010 us\n",
+                            "maximum heap size   3072\n", "reports             0 errors, 0 warnings\n"})
+        EXPECT_TRUE(stats.out.contains(QString::fromUtf8(row))) << row << stats.out.toStdString();
+}
+
+TEST(TraceToolTrace, RewrittenTracesReadBackTheSame)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"rtos.tdf", "blocks.tdf"}) {
+        SCOPED_TRACE(name);
+        const QString rewritten = dir.filePath(QString::fromUtf8(name));
+        const ProgramRun rewrite = tracetool({"rewrite", "--times", "-o", rewritten, config, traces + name});
+        ASSERT_EQ(rewrite.status, 0) << rewrite.err.toStdString();
+        const ProgramRun check = tracetool({"check", config, rewritten});
+        EXPECT_EQ(check.err, "0 errors, 0 warnings\n");
+        const ProgramRun before = tracetool({"dump", config, traces + name});
+        const ProgramRun after = tracetool({"dump", config, rewritten});
+        EXPECT_EQ(after.out.toStdString(), before.out.toStdString());
+        const ProgramRun again = tracetool({"rewrite", "--times", config, rewritten});
+        QFile first(rewritten);
+        ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+        EXPECT_EQ(again.out.toStdString(), QString::fromUtf8(first.readAll()).toStdString()) << "a fixed point";
+    }
+    const ProgramRun events = tracetool({"rewrite", "--no-definitions", config, traces + "blocks.tdf"});
+    EXPECT_FALSE(events.out.contains("DB ")) << events.out.toStdString();
+    EXPECT_TRUE(events.out.startsWith("SF 1 1 0\n")) << events.out.toStdString();
+    EXPECT_EQ(tracetool({"rewrite", config, traces + "rtos.tdf"}, ">/dev/full").status, 2);
+}
+
+}  // namespace

@@ -1,0 +1,36 @@
+// What the command-line programs print, and how they end.
+#pragma once
+
+#include <QString>
+#include <ostream>
+
+// The exit statuses of every program.
+enum ExitStatus {
+    ExitOk = 0,
+    ExitInputErrors = 1,  // the input had errors, or the run produced nothing
+    ExitTrouble = 2,      // bad command line, unreadable file or unwritable output
+};
+
+// `text` with every control character escaped, so that printed text can
+// neither hide other text nor drive the terminal: \0 \a \b \t \n \v \f \r \e,
+// the others as \xHH.
+QString escapeControls(const QString& text);
+
+// Writes `text` with its control characters escaped, in the local 8-bit
+// encoding (UTF-8; the bytes of a name that is not UTF-8 as they were given,
+// see QAFileUtil::encodeName).
+std::ostream& operator<<(std::ostream& out, const QString& text);
+
+// Writes `text` as it is, every character of it (NUL and escape included),
+// in the same encoding.
+void writeVerbatim(std::ostream& out, const QString& text);
+
+// Writes "PROGRAM: message" on standard error.
+void printError(const QString& message);
+
+// The name in front of the program's messages; runProgram sets it.
+void setProgramName(const QString& name);
+
+// Flushes standard output.  When any write to it failed, says so and
+// returns at least ExitTrouble; otherwise returns `status`.
+int finishOutput(int status);

@@ -1,0 +1,49 @@
+// What the trace commands of tracetool read: one configuration file, then
+// trace files read one after the other by one reader (so that definition
+// blocks may come in a file of their own).  Every report is printed on
+// standard error as FILE:LINE: error: MESSAGE (or warning:), and counted.
+#pragma once
+
+#include "tcf/tcf.h"
+#include "tdf/tdf.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <memory>
+
+class TraceInput {
+public:
+    TraceInput();
+    ~TraceInput();
+    TraceInput(const TraceInput&) = delete;
+    TraceInput& operator=(const TraceInput&) = delete;
+
+    // Reads the configuration file, then the traces; stops at the first file
+    // that cannot be read.  Returns the exit status so far: ExitTrouble for an
+    // unreadable file, ExitInputErrors when a report was an error.
+    int read(const QString& configuration, const QStringList& traces);
+
+    TDF& reader() { return *reader_; }
+    TCFList& configurations() { return *configurations_; }
+    int errors() const;
+    int warnings() const;
+
+private:
+    std::unique_ptr<TCFList> configurations_;
+    std::unique_ptr<TDF> reader_;
+    int errorsBefore_;
+    int warningsBefore_;
+
+    int loadConfiguration(const QString& fileName);
+    int readTrace(const QString& fileName);
+};
+
+// The positional arguments of a trace command, CONFIG TRACE...: the
+// configuration and the traces, or a usage error (ExitTrouble) when fewer
+// than two are given.
+bool traceArguments(const QCommandLineParser& parser, QString* configuration, QStringList* traces, int* status);
+
+// --time-format FORMAT, shared by the commands that show times.
+QCommandLineOption timeFormatOption();

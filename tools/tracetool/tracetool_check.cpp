@@ -1,0 +1,35 @@
+// tracetool check: reads traces and reports every problem.
+#include "tools/common/output.h"
+#include "tools/tracetool/traceinput.h"
+#include "tools/tracetool/tracetool.h"
+
+#include <iostream>
+
+namespace {
+
+const char details[] = "Loads the trace configurations of CONFIG (a resource file), then reads each\n"
+                       "TRACE in order with one reader, as the viewer does: definition blocks may\n"
+                       "come in a file of their own.  Every problem goes to stderr as\n"
+                       "FILE:LINE: error: MESSAGE (or warning:), and a last line counts them.";
+
+int run(const QCommandLineParser& parser)
+{
+    QString configuration;
+    QStringList traces;
+    int status = ExitOk;
+    if (!traceArguments(parser, &configuration, &traces, &status))
+        return status;
+    TraceInput input;
+    status = input.read(configuration, traces);
+    if (status != ExitTrouble) {
+        std::cerr << input.errors() << (input.errors() == 1 ? " error, " : " errors, ") << input.warnings()
+                  << (input.warnings() == 1 ? " warning\n" : " warnings\n");
+    }
+    return status;
+}
+
+}  // namespace
+
+const Command checkCommand = {
+    "check", "CONFIG TRACE...", "Reads traces and reports every problem in them.", details, nullptr, run,
+};

@@ -1,0 +1,104 @@
+// tracetool rewrite: a trace read and written back through the writer.
+#include "tools/common/output.h"
+#include "tools/tracetool/definitionwriter.h"
+#include "tools/tracetool/traceinput.h"
+#include "tools/tracetool/tracetool.h"
+
+#include "host/qafileutil.h"
+
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+const char details[] = "Reads the traces as check does, then writes what was read back as trace\n"
+                       "lines: the definition blocks first, then the events, selecting blocks and\n"
+                       "instances only where they change.  The output reads back into the same\n"
+                       "objects.";
+
+QCommandLineOption outputOption()
+{
+    return QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("write to FILE instead of standard output"), QStringLiteral("FILE"));
+}
+
+QCommandLineOption timesOption()
+{
+    return QCommandLineOption(QStringLiteral("times"), QStringLiteral("write the time of every event (TM lines)"));
+}
+
+QCommandLineOption noDefinitionsOption()
+{
+    return QCommandLineOption(
+        QStringLiteral("no-definitions"),
+        QStringLiteral(
+            "leave the definition blocks out (for a trace whose\ndefinitions are read from a file of their own)"));
+}
+
+QList<QCommandLineOption> options()
+{
+    return {outputOption(), timesOption(), noDefinitionsOption()};
+}
+
+// The TU line of the trace's time unit, if it had one.
+void writeTimeUnit(TDFWriter& writer, const TDF& reader)
+{
+    if (reader.timeUnitName.isNull())
+        return;
+    *writer.stream << "TU ";
+    writer.writeText(reader.timeUnitName);
+    *writer.stream << '\n';
+}
+
+void rewrite(std::ostream& out, TDF& reader, const QCommandLineParser& parser)
+{
+    TDFWriter writer(out);
+    writer.writeTimes = parser.isSet(timesOption());
+    writer.defaultBlock = reader.blocks.count ? reader.blocks.head->item : nullptr;
+    if (!parser.isSet(noDefinitionsOption()))
+        writeDefinitionBlocks(writer, reader.blocks);
+    bool unitWritten = false;
+    for (TDFObject* object : reader.objects) {
+        // A new trace forgets the unit: it goes after the NT line.
+        if (!unitWritten && object->type != TDF_NEW_TRACE) {
+            writeTimeUnit(writer, reader);
+            unitWritten = true;
+        }
+        object->write(writer);
+    }
+}
+
+int run(const QCommandLineParser& parser)
+{
+    QString configuration;
+    QStringList traces;
+    int status = ExitOk;
+    if (!traceArguments(parser, &configuration, &traces, &status))
+        return status;
+    const QString output = parser.value(outputOption());
+    if (parser.isSet(outputOption()) && output.isEmpty())
+        return usageError(QStringLiteral("an empty output file name"));
+    TraceInput input;
+    status = input.read(configuration, traces);
+    if (status == ExitTrouble)
+        return status;
+    if (output.isEmpty()) {
+        rewrite(std::cout, input.reader(), parser);
+        return status;
+    }
+    std::ofstream file(QAFileUtil::encodeName(output).toStdString(), std::ios::binary);
+    if (file)
+        rewrite(file, input.reader(), parser);
+    file.close();
+    if (!file) {
+        printError(QStringLiteral("cannot write '%1'").arg(output));
+        return ExitTrouble;
+    }
+    return status;
+}
+
+}  // namespace
+
+const Command rewriteCommand = {
+    "rewrite", "CONFIG TRACE...", "Reads a trace and writes it back through the trace writer.", details, options, run,
+};
