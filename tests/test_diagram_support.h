@@ -29,7 +29,7 @@ inline void writeText(const QString& path, const QString& text)
 // expected file, which must then be checked with the real parsers.
 inline void expectGolden(const QString& name, const QString& actual)
 {
-    const QString actualFolder = QStringLiteral(SSV_BINARY_DIR "/tests/golden-actual/");
+    const QString actualFolder = QStringLiteral(SSV_GOLDEN_ACTUAL_DIR);
     QDir().mkpath(actualFolder);
     writeText(actualFolder + name, actual);
     if (qEnvironmentVariableIsSet("SSV_UPDATE_GOLDEN"))
