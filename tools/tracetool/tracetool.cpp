@@ -6,7 +6,7 @@
 namespace {
 
 const Command* const commands[] = {
-    &configCommand, &checkCommand, &dumpCommand, &statsCommand, &rewriteCommand,
+    &configCommand, &checkCommand, &dumpCommand, &statsCommand, &rewriteCommand, &exportCommand,
 };
 
 const Program tracetool = {

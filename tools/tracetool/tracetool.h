@@ -11,3 +11,4 @@ extern const Command checkCommand;
 extern const Command dumpCommand;
 extern const Command statsCommand;
 extern const Command rewriteCommand;
+extern const Command exportCommand;
