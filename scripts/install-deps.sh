@@ -3,9 +3,10 @@
 set -euo pipefail
 
 # clang and libclang-rt-14-dev (libFuzzer, clang's sanitizer runtimes) serve
-# the fuzz build; clang-format the format check.
+# the fuzz build; clang-format the format check; plantuml draws the exported
+# diagrams (scripts/check-plantuml.sh and the test of hostile names).
 packages=(cmake ninja-build g++ perl qt6-base-dev qt6-5compat-dev libgl-dev libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format)
+    clang libclang-rt-14-dev clang-format plantuml)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
