@@ -29,17 +29,17 @@ Window windowOf(const SequenceExportOptions& options, int size)
 
 namespace {
 
-// Whether a step draws on the lifeline of participant `index`.
-bool touches(const Step& step, int index)
+// The participants on whose lifelines a step draws (an arrow: its ends).
+QList<int> touched(const Step& step)
 {
-    return std::visit(Overloaded{[index](const ArrowStep& arrow) {
-                                     return arrow.from == index || arrow.to == index || arrow.destroys == index;
+    return std::visit(Overloaded{[](const ArrowStep& arrow) {
+                                     return QList<int>{arrow.from, arrow.to};
                                  },
-                                 [index](const DeclareStep& declare) { return declare.participant == index; },
-                                 [index](const DestroyStep& destroy) { return destroy.participants.contains(index); },
-                                 [index](const ActivationStep& activation) { return activation.participant == index; },
-                                 [index](const NoteStep& note) { return note.over.contains(index); },
-                                 [](const auto&) { return false; }},
+                                 [](const DeclareStep& declare) { return QList<int>{declare.participant}; },
+                                 [](const DestroyStep& destroy) { return destroy.participants; },
+                                 [](const ActivationStep& activation) { return QList<int>{activation.participant}; },
+                                 [](const NoteStep& note) { return note.over; },
+                                 [](const auto&) { return QList<int>(); }},
                       step);
 }
 
@@ -48,24 +48,33 @@ bool touches(const Step& step, int index)
 // two times in a row, the first one, left by a declaration, goes.
 QList<Step> createdByMessages(QList<Step> steps)
 {
-    for (int i = 0; i < steps.size(); ++i) {
-        const DeclareStep* declare = std::get_if<DeclareStep>(&steps[i]);
-        if (!declare)
-            continue;
-        const int index = declare->participant;
-        const auto next = std::find_if(steps.begin() + i + 1, steps.end(),
-                                       [index](const Step& step) { return touches(step, index); });
-        ArrowStep* arrow = next == steps.end() ? nullptr : std::get_if<ArrowStep>(&*next);
-        if (arrow && !arrow->isReturn && arrow->to == index && arrow->from != index) {
-            arrow->createsReceiver = true;
-            steps.removeAt(i--);
+    QHash<int, qsizetype> declarations;  // participant: its declaration, until a step touches it
+    QSet<qsizetype> dropped;
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        ArrowStep* arrow = std::get_if<ArrowStep>(&steps[i]);
+        for (int index : touched(steps[i])) {
+            const auto declaration = declarations.constFind(index);
+            if (declaration == declarations.cend())
+                continue;
+            if (arrow && !arrow->isReturn && arrow->to == index && arrow->from != index) {
+                arrow->createsReceiver = true;
+                dropped.insert(*declaration);
+            }
+            declarations.erase(declaration);
         }
+        if (const DeclareStep* declare = std::get_if<DeclareStep>(&steps[i]))
+            declarations.insert(declare->participant, i);
     }
-    for (int i = 0; i + 1 < steps.size(); ++i) {
-        if (std::holds_alternative<TimeStep>(steps[i]) && std::holds_alternative<TimeStep>(steps[i + 1]))
-            steps.removeAt(i--);
+    QList<Step> kept;
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const bool timeBeforeTime = std::holds_alternative<TimeStep>(steps[i]) && !kept.isEmpty()
+            && std::holds_alternative<TimeStep>(kept.back());
+        if (timeBeforeTime)
+            kept.removeLast();
+        if (!dropped.contains(i))
+            kept.append(steps[i]);
     }
-    return steps;
+    return kept;
 }
 
 // The text of a message: its own name, else its static message's.
@@ -332,12 +341,12 @@ private:
         QList<int> indexes;
         if (instances) {
             for (const TDFInstance* instance : *instances) {
-                const int index = participants_.of(instance);
-                if (index >= 0 && !indexes.contains(index))
+                if (const int index = participants_.of(instance); index >= 0)
                     indexes.append(index);
             }
         }
         std::sort(indexes.begin(), indexes.end());
+        indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
         return indexes;
     }
 
