@@ -73,6 +73,7 @@ std::vector<Shape> shapes()
     TraceShape mix;
     mix.instancePool = 2000;
     mix.callPercent = 20;
+    mix.syncAllPercent = 2;  // synchronising every instance is rare in real traces
     mix.newTraces = false;
     TraceShape instances = mix;
     instances.instancePool = 100000;
@@ -83,7 +84,7 @@ std::vector<Shape> shapes()
     TraceShape threads = mix;
     threads.idleThreadPercent = 90;
     TraceShape longLines = mix;
-    longLines.nameLength = 2000;
+    longLines.nameLength = 500;
     longLines.syncWidth = 200;
     return {{"mix", mix},         {"instances", instances}, {"calls", calls}, {"deletions", deletions},
             {"threads", threads}, {"long-lines", longLines}};

@@ -167,21 +167,28 @@ public:
     // when not yet present; `inserted` tells which happened.
     Node* intern(T* item, bool* inserted = nullptr)
     {
-        Node*& chain = buckets[code(item)];
-        for (Node* node = chain; node; node = node->next) {
+        for (Node* node = buckets[code(item)]; node; node = node->next) {
             if (node->item == item) {
                 if (inserted)
                     *inserted = false;
                 return node;
             }
         }
+        if (inserted)
+            *inserted = true;
+        return insert(item);
+    }
+
+    // Inserts an item known not to be in the table, at the head of its
+    // chain, as intern() would, without looking for it first.
+    Node* insert(T* item)
+    {
+        Node*& chain = buckets[code(item)];
         Node* node = new Node{item, chain, nullptr};
         if (chain)
             chain->prev = node;
         chain = node;
         ++entryCount;
-        if (inserted)
-            *inserted = true;
         return node;
     }
 

@@ -10,6 +10,12 @@
 
 namespace {
 
+// Limits that keep producing a name cheap: the operands that %1 ... %99 can
+// take, strings of a naming list, and the names produced, in characters.
+const int maxOperands = 99;
+const int maxNamingString = 4096;
+const int maxNameLength = 4096;
+
 const EnumText namingTypes[] = {
     {"D_OCCURENCE", NamingOp::D_OCCURENCE}, {"STATIC_NAME", NamingOp::STATIC_NAME}, {"LOOP_ID", NamingOp::LOOP_ID},
     {"LOOP_REPEAT", NamingOp::LOOP_REPEAT}, {"LOOP_NUMBER", NamingOp::LOOP_NUMBER},
@@ -49,10 +55,14 @@ QString fillFormat(const Naming* naming, Substitute substitute)
     const List<NamingOp*>::Node* first = naming->ops.head;
     if (!first)
         return result;
-    for (const List<NamingOp*>::Node* node = first->next; node != first; node = node->next) {
+    // Operands may bring placeholders of their own: a name that grows past
+    // the limit is cut there, and no operand is filled in any more.
+    for (const List<NamingOp*>::Node* node = first->next; node != first && result.size() <= maxNameLength;
+         node = node->next) {
         if (node->item)
             substitute(result, *node->item);
     }
+    result.truncate(maxNameLength);
     return result;
 }
 
@@ -60,8 +70,16 @@ QString fillFormat(const Naming* naming, Substitute substitute)
 // for an element that stands for none.
 NamingOp* readOperand(QARes* element, const char* listName)
 {
-    if (QAResString* text = element->toResString())
-        return new NamingOp(text->value());
+    if (QAResString* text = element->toResString()) {
+        if (text->value().size() <= maxNamingString)
+            return new NamingOp(text->value());
+        TCFLoad::error(QCoreApplication::translate("Load TCF", "string longer than %1 characters into %2 list",
+                                                   "%1 is a number, %2 a list name")
+                           .arg(maxNamingString)
+                           .arg(QString::fromUtf8(listName)),
+                       element);
+        return nullptr;
+    }
     QAResIdentifier* identifier = element->toResIdentifier();
     if (!identifier) {
         TCFLoad::error(QCoreApplication::translate("Load TCF", "unhandled resource type (%1) into %2 list",
@@ -150,6 +168,14 @@ Naming* _TCFFromResources_Naming(QAResList* list, const char* listName)
         return naming.release();
     naming->setFormat(first->toResString()->value());
     for (QARes* element = first; element; element = element->next()) {
+        if (naming->ops.count > maxOperands) {
+            TCFLoad::error(QCoreApplication::translate("Load TCF", "more than %1 operands into %2 list",
+                                                       "%1 is a number, %2 a list name")
+                               .arg(maxOperands)
+                               .arg(QString::fromUtf8(listName)),
+                           element);
+            return nullptr;
+        }
         NamingOp* op = readOperand(element, listName);
         if (!op)
             return nullptr;

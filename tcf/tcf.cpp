@@ -1,6 +1,7 @@
 #include "tcf/tcf.h"
 
 #include "foundation/enum_text_p.h"
+#include "tcf/indexes_p.h"
 
 namespace {
 
@@ -37,7 +38,9 @@ bool InstanceType::nestedControlFlow() const
     return hasControlFlow ? nestedControlFlow_ : tcf->nestedControlFlow();
 }
 
-TCF::TCF(const QString& name, int idLength) : name_(name), idLength_(idLength) {}
+TCF::TCF(const QString& name, int idLength) : name_(name), idLength_(idLength), indexes_(std::make_unique<TCFIndexes>())
+{
+}
 
 TCF::~TCF()
 {
@@ -87,7 +90,7 @@ const char* TCF::strObject(Object object)
 
 Style* TCF::style(int id) const
 {
-    return firstMatch(styles, [id](Style* style) { return style->id() == id; });
+    return indexes_->styles.find(styles, id, [](const Style* style) { return style->id(); });
 }
 
 bool TCF::addStyle(Style* style)
@@ -104,7 +107,7 @@ bool TCF::addStyle(Style* style)
 
 ThreadState* TCF::threadState(int id) const
 {
-    return firstMatch(threadStates, [id](ThreadState* state) { return state->id == id; });
+    return indexes_->threadStates.find(threadStates, id, [](const ThreadState* state) { return state->id; });
 }
 
 bool TCF::addThreadState(ThreadState* state)
@@ -117,7 +120,7 @@ bool TCF::addThreadState(ThreadState* state)
 
 Glyph* TCF::glyph(int id) const
 {
-    return firstMatch(glyphs, [id](Glyph* glyph) { return glyph->id == id; });
+    return indexes_->glyphs.find(glyphs, id, [](const Glyph* glyph) { return glyph->id; });
 }
 
 bool TCF::addGlyph(Glyph* glyph)
@@ -130,7 +133,7 @@ bool TCF::addGlyph(Glyph* glyph)
 
 InstanceType* TCF::instanceType(const QString& name) const
 {
-    return firstMatch(instanceTypes, [&name](InstanceType* type) { return type->name == name; });
+    return indexes_->instanceTypes.find(instanceTypes, name, [](const InstanceType* type) { return type->name; });
 }
 
 bool TCF::addInstanceType(InstanceType* type)

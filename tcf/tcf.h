@@ -16,8 +16,10 @@
 #include "host/qares.h"
 
 #include <QString>
+#include <memory>
 
 class TCF;
+struct TCFIndexes;
 
 // One operand of a naming: a literal text, or a value known when a name is
 // produced.
@@ -184,6 +186,9 @@ public:
     bool addGlyph(Glyph* glyph);
     InstanceType* instanceType(const QString& name) const;
     bool addInstanceType(InstanceType* type);
+
+private:
+    std::unique_ptr<TCFIndexes> indexes_;  // lookups by id and name
 };
 
 // The configurations loaded together; owns them.

@@ -84,8 +84,18 @@ TDFInstance* TDF::newInstance(unsigned long dynamicId, TDFInstance* previous)
     instance->dynamicId = dynamicId;
     instance->previous = previous;
     appendObject(instance);
-    instance->tableNode = instanceTable.intern(instance);
+    instance->tableNode = instanceTable.insert(instance);  // a new instance: no need to look
     indexes->newestInstance[dynamicId] = instance;
+    const unsigned long sequence = indexes->nextSequence++;
+    indexes->sequenceOf[instance] = sequence;
+    indexes->livingBySequence[sequence] = instance;
     instance->instancesNode = instances.append(instance);
     return instance;
+}
+
+void TDF::endInstance(TDFInstance* instance, TDFObject* deletion)
+{
+    instance->deletion = deletion;
+    indexes->livingBySequence.erase(indexes->sequenceOf[instance]);
+    indexes->endedByTime.emplace(deletion->time, instance);
 }

@@ -5,6 +5,7 @@
 
 #include "tdf/tdfreader.h"
 
+#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -16,6 +17,12 @@ struct TDFIndexes {
     // The returns of the messages of each static message id, in the order
     // of messageReturns; the newest ones that got a deletion are dropped.
     std::unordered_map<unsigned long, std::vector<TDFMessageReturn*>> returnsByModel;
+    // The instances in the order of instances: the living ones, and the
+    // ended ones by the time of their deletion (newest deletion last).
+    std::map<unsigned long, TDFInstance*> livingBySequence;
+    std::unordered_map<const TDFInstance*, unsigned long> sequenceOf;
+    std::multimap<unsigned long, TDFInstance*> endedByTime;
+    unsigned long nextSequence = 0;
     // The first thread of threads with each number.
     std::unordered_map<unsigned long, TDFThread*> threadByNum;
     // For each thread info, the newest running one (state 1) before it.
@@ -25,6 +32,10 @@ struct TDFIndexes {
     void clear()
     {
         newestInstance.clear();
+        livingBySequence.clear();
+        sequenceOf.clear();
+        endedByTime.clear();
+        nextSequence = 0;
         callsById.clear();
         returnsByModel.clear();
         threadByNum.clear();

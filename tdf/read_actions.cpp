@@ -1,10 +1,12 @@
 // Actions, synchronisations, notes and glyphs: AC, BA, EA, SA, SY, NO, GL.
 #include "tcf/tcf.h"
+#include "tdf/indexes_p.h"
 #include "tdf/reports_p.h"
 #include "tdf/tdfreader.h"
 
 #include <QTextCodec>
 
+#include <algorithm>
 #include <climits>
 #include <unordered_set>
 
@@ -102,6 +104,29 @@ TDFSynchronisation* TDF::newSynchronisation(List<TDFInstance*>* instances, TDFDB
     return synchronisation;
 }
 
+// The instances not ended, and those whose deletion comes later than the
+// current time, in the order of instances.
+void TDF::appendSynchronisedInstances(List<TDFInstance*>* list)
+{
+    std::vector<std::pair<unsigned long, TDFInstance*>> endedLater;
+    const auto& ended = indexes->endedByTime;
+    for (auto entry = ended.upper_bound(currentTime); entry != ended.end(); ++entry) {
+        TDFInstance* instance = entry->second;
+        if (instance->deletion->time > currentTime)  // not an earlier deletion of the instance
+            endedLater.emplace_back(indexes->sequenceOf[instance], instance);
+    }
+    std::sort(endedLater.begin(), endedLater.end());
+    endedLater.erase(std::unique(endedLater.begin(), endedLater.end()), endedLater.end());
+    auto later = endedLater.begin();
+    for (const auto& [sequence, instance] : indexes->livingBySequence) {
+        for (; later != endedLater.end() && later->first < sequence; ++later)
+            list->append(later->second);
+        list->append(instance);
+    }
+    for (; later != endedLater.end(); ++later)
+        list->append(later->second);
+}
+
 TDFObject* TDF::readSA(char* line, bool* created)
 {
     QString text;
@@ -113,10 +138,7 @@ TDFObject* TDF::readSA(char* line, bool* created)
     // Where the world is not drawn as an actor, it takes part in every SA.
     if (currentBlock && currentBlock->tcf && !currentBlock->tcf->displayWorldActor)
         list->append(nullptr);
-    for (TDFInstance* instance : instances) {
-        if (!instance->deletion || instance->deletion->time > currentTime)
-            list->append(instance);
-    }
+    appendSynchronisedInstances(list);
     if (!list->count) {
         delete list;
         error(TDFReport::SynchronisationWithoutInstance);

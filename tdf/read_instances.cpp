@@ -285,7 +285,6 @@ TDFObject* TDF::readDI(char* line, bool* created)
     deletion->setNote(pendingNote);
     takeStyle(deletion);
     takeLink(deletion);
-    instance->deletion = deletion;
     deletion->atReturn = messageReturn;
     if (messageReturn) {
         messageReturn->deletion = deletion;
@@ -293,6 +292,7 @@ TDFObject* TDF::readDI(char* line, bool* created)
     } else {
         stamp(deletion);
     }
+    endInstance(instance, deletion);
     appendTo(instanceDeletes, &deletion->listNode, deletion, created);
     appendPendingNote();
     return deletion;
@@ -312,7 +312,7 @@ TDFObject* TDF::readDA(char*, bool* created)
             break;
         TDFInstance* instance = object->toInstance();
         if (instance && !instance->deletion) {
-            instance->deletion = deleteAll;
+            endInstance(instance, deleteAll);
             ended.push_back(instance);
         }
     }

@@ -232,6 +232,8 @@ private:
     // Events.
     TDFInstance* findInstance(unsigned long dynamicId);
     TDFInstance* newInstance(unsigned long dynamicId, TDFInstance* previous);
+    void endInstance(TDFInstance* instance, TDFObject* deletion);
+    void appendSynchronisedInstances(List<TDFInstance*>* list);
     TDFMessage* completeCall(unsigned long callId, unsigned long staticId);
     TDFMessage* findReturnedMessage(bool anyModel, unsigned long staticId);
     TDFMessageReturn* findDeletionReturn(unsigned long staticId);

@@ -69,4 +69,36 @@ TEST(TCFNaming, NamesFilledFromTheFormatsOperands)
     EXPECT_EQ(qtWarnings, 0);
 }
 
+// A list of `count` operands after the format "%1".
+std::string operands(int count, const char* operand)
+{
+    std::string list = "(\"%1\"";
+    for (int i = 0; i < count; ++i)
+        list += std::string(", ") + operand;
+    return list + ")";
+}
+
+TEST(TCFNaming, LimitsKeepNamesCheap)
+{
+    ReportRecorder recorder;
+    EXPECT_NE(readNaming(operands(99, "STATIC_NAME")), nullptr) << "99 operands fill %1 to %99";
+    EXPECT_EQ(recorder.messages(), Texts{});
+    EXPECT_EQ(readNaming(operands(100, "STATIC_NAME")), nullptr);
+    EXPECT_EQ(recorder.messages(), Texts{"1:1304: more than 99 operands into tcf.loop_naming list"});
+
+    ReportRecorder longString;
+    const std::string longest(4096, 'x');
+    EXPECT_NE(readNaming("(\"" + longest + "\", LOOP_ID)"), nullptr);
+    EXPECT_EQ(readNaming("(\"%1\", \"" + longest + "y\")"), nullptr);
+    EXPECT_EQ(longString.messages(), Texts{"1:17: string longer than 4096 characters into tcf.loop_naming list"});
+
+    // Each operand brings its placeholder back four times: the name stops
+    // growing at 4096 characters instead of without end.
+    std::unique_ptr<Naming> growing = readNaming(operands(99, "\"%1%1%1%1\""));
+    ASSERT_NE(growing, nullptr);
+    const QString name = Naming::processLoop(growing.get(), 1, "1", 1);
+    EXPECT_EQ(name.size(), 4096);
+    EXPECT_TRUE(name.startsWith("%1%1")) << name.left(20).toStdString();
+}
+
 }  // namespace

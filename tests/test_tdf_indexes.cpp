@@ -30,6 +30,8 @@ public:
             if (reader_.indexes->runningBefore[node] != walkRunningBefore(node))
                 return "running thread info before a thread info";
         }
+        if (synchronisedByIndex() != synchronisedByWalk())
+            return "instances of a synchronisation of all";
         return callDifference();
     }
 
@@ -63,6 +65,23 @@ private:
                 return node;
         }
         return nullptr;
+    }
+
+    std::vector<TDFInstance*> synchronisedByIndex()
+    {
+        List<TDFInstance*> list;
+        reader_.appendSynchronisedInstances(&list);
+        return std::vector<TDFInstance*>(list.begin(), list.end());
+    }
+
+    std::vector<TDFInstance*> synchronisedByWalk()
+    {
+        std::vector<TDFInstance*> chosen;
+        for (TDFInstance* instance : reader_.instances) {
+            if (!instance->deletion || instance->deletion->time > reader_.currentTime)
+                chosen.push_back(instance);
+        }
+        return chosen;
     }
 
     // The calls of each call id, in the order of openCalls.

@@ -362,7 +362,7 @@ void TraceGenerator::action()
 void TraceGenerator::synchronisation()
 {
     const std::string text = chance(50) ? name() : std::to_string(firstText + pick(texts));
-    if (chance(30)) {
+    if (chance(shape_.syncAllPercent)) {
         if (!alive_.empty())
             write("SA " + text);
         return;

@@ -20,6 +20,7 @@ struct TraceShape {
     int idleThreadPercent = 0;  // TI lines of a thread that does not run
     int nameLength = 6;         // characters of generated names
     int syncWidth = 3;          // instances named by an SY line, at most
+    int syncAllPercent = 30;    // synchronisations of all instances (SA) among them
     bool newTraces = true;      // sometimes an NT line before the first events
 };
 
