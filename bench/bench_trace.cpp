@@ -185,9 +185,9 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
-            seconds[run.benchmark_name()] = run.GetAdjustedCPUTime();  // CPU time: other processes do not count
+            seconds[run.run_name.function_name] = run.GetAdjustedCPUTime();  // CPU time: other processes do not count
             for (const auto& [name, counter] : run.counters)
-                counters[run.benchmark_name() + ':' + name] = counter.value;
+                counters[run.run_name.function_name + ':' + name] = counter.value;
         }
         ConsoleReporter::ReportRuns(runs);
     }

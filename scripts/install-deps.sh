@@ -5,9 +5,10 @@ set -euo pipefail
 # clang and libclang-rt-14-dev (libFuzzer, clang's sanitizer runtimes) serve
 # the fuzz build; clang-format the format check; dpkg-dev the Debian packages.
 # qt6-svg-dev, libpng-dev and fonts-dejavu-core serve the sequence-diagram
-# renderer.
+# renderer; plantuml draws the exported diagrams (scripts/check-plantuml.sh and
+# the test of hostile names).
 packages=(cmake ninja-build g++ perl qt6-base-dev qt6-5compat-dev qt6-svg-dev libpng-dev fonts-dejavu-core libgl-dev
-    libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format dpkg-dev)
+    libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format dpkg-dev plantuml)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -255,3 +255,33 @@ inline std::string pending(const TDF& reader)
         add("glyph " + text(reader.pendingGlyph->glyphModel->name) + ':' + text(reader.pendingGlyph->name()));
     return out.empty() ? "-" : out;
 }
+
+// A bundled example trace read with the bundled example configuration.
+class ExampleTrace {
+public:
+    std::unique_ptr<TCFList> tcf;
+    TraceReports reports;
+    std::unique_ptr<TDF> reader;
+
+    // The reports, with file names relative to the examples folder.
+    Texts take()
+    {
+        Texts taken = reports.take();
+        const std::string folder = SSV_SOURCE_DIR "/examples/traces/";
+        for (std::string& report : taken) {
+            if (report.rfind(folder, 0) == 0)
+                report.erase(0, folder.size());
+        }
+        return taken;
+    }
+
+    explicit ExampleTrace(const char* name)
+    {
+        std::unique_ptr<QARes> root(readResourceFile(SSV_SOURCE_DIR "/examples/config/sequence.qares"));
+        tcf.reset(readTCFFromResources(root.get()));
+        reader = std::make_unique<TDF>(tcf.get());
+        const QString path = QStringLiteral(SSV_SOURCE_DIR "/examples/traces/") + QString::fromUtf8(name);
+        EXPECT_TRUE(reader->readFile(path));
+        reader->setTDFFileName(QStringLiteral("<tdf>"));
+    }
+};

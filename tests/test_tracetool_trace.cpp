@@ -1,5 +1,6 @@
 // The trace commands of tracetool, run as a program on the example traces:
-// exit statuses, reports, dumps, statistics and rewrites that read back.
+// exit statuses, reports, dumps, statistics, rewrites that read back, and
+// exported diagrams, which are the committed expected diagrams.
 #include "program_run.h"
 
 #include <QFile>
@@ -110,6 +111,83 @@ TEST(TraceToolTrace, RewrittenTracesReadBackTheSame)
     EXPECT_FALSE(events.out.contains("DB ")) << events.out.toStdString();
     EXPECT_TRUE(events.out.startsWith("SF 1 1 0\n")) << events.out.toStdString();
     EXPECT_EQ(tracetool({"rewrite", config, traces + "rtos.tdf"}, ">/dev/full").status, 2);
+}
+
+QString usageOfExport(const char* problem)
+{
+    return usage(problem, "export");
+}
+
+QString golden(const char* name)
+{
+    QFile file(QStringLiteral(SSV_SOURCE_DIR "/tests/golden/") + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+TEST(TraceToolExport, CommandLineProblemsAreUsageErrors)
+{
+    struct Case {
+        QStringList arguments;
+        QString err;
+    };
+    const Case cases[] = {
+        {{config, traces + "rtos.tdf"}, usageOfExport("no --format given (plantuml or mermaid)")},
+        {{"--format", "dot", config, traces + "rtos.tdf"}, usageOfExport("unknown format 'dot' (plantuml or mermaid)")},
+        {{"--format", "PlantUML", config, traces + "rtos.tdf"},
+         usageOfExport("unknown format 'PlantUML' (plantuml or mermaid)")},
+        {{"-f", "mermaid", "--from", "-1", config, traces + "rtos.tdf"},
+         usageOfExport("--from takes a whole number from 0 up, not '-1'")},
+        {{"-f", "mermaid", "--count", "ten", config, traces + "rtos.tdf"},
+         usageOfExport("--count takes a whole number from 0 up, not 'ten'")},
+        {{"-f", "mermaid", "--count", "", config, traces + "rtos.tdf"},
+         usageOfExport("--count takes a whole number from 0 up, not ''")},
+        {{"-f", "mermaid", "-o", "", config, traces + "rtos.tdf"}, usageOfExport("an empty output file name")},
+        {{"-f", "mermaid", config}, usageOfExport("no trace file given")},
+        {{"-f", "mermaid", "--from"}, usageOfExport("missing value after '--from'")},
+        {{"-f", "mermaid", config, traces + "rtos.tdf.missing"},
+         "tracetool: cannot read '" + traces + "rtos.tdf.missing': no such file\n"},
+        {{"-f", "mermaid", "-o", "/nonexistent/dir/out.mmd", config, traces + "rtos.tdf"},
+         "tracetool: cannot write '/nonexistent/dir/out.mmd'\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const ProgramRun run = tracetool(QStringList{"export"} + c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err.toStdString(), c.err.toStdString());
+        EXPECT_EQ(run.out, QString());
+    }
+}
+
+TEST(TraceToolExport, WritesTheDiagramsOfTheLibrary)
+{
+    const ProgramRun plantuml = tracetool({"export", "--format", "plantuml", config, traces + "rtos.tdf"});
+    EXPECT_EQ(plantuml.status, 0) << plantuml.err.toStdString();
+    EXPECT_EQ(plantuml.out.toStdString(), golden("rtos.puml").toStdString());
+
+    QTemporaryDir dir;
+    const QString output = dir.filePath("window.mmd");
+    const ProgramRun window = tracetool(
+        {"export", "-f", "mermaid", "--from", "12", "--count", "14", "-o", output, config, traces + "rtos.tdf"});
+    EXPECT_EQ(window.status, 0) << window.err.toStdString();
+    EXPECT_EQ(window.out, QString());
+    QFile file(output);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()).toStdString(), golden("rtos-window.mmd").toStdString());
+
+    const ProgramRun times =
+        tracetool({"export", "-f", "plantuml", "--time-format", "%Mmn %ss %mms %uus", config, traces + "rtos.tdf"});
+    EXPECT_EQ(times.out.toStdString(), golden("rtos-times.puml").toStdString());
+}
+
+TEST(TraceToolExport, TraceWithErrorsStillGivesItsDiagram)
+{
+    const ProgramRun run = tracetool({"export", "-f", "mermaid", config, traces + "mistakes.tdf"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("mistakes.tdf:2: error: no definition block while reading message\n"));
+    EXPECT_EQ(run.out.toStdString(), golden("mistakes.mmd").toStdString());
+    EXPECT_EQ(tracetool({"export", "-f", "mermaid", "--from", "99999999999", config, traces + "rtos.tdf"}).out,
+              "sequenceDiagram\n    actor World\n");
+    EXPECT_EQ(tracetool({"export", "-f", "plantuml", config, traces + "rtos.tdf"}, ">/dev/full").status, 2);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "tools/common/output.h"
 
 #include <QFileInfo>
+#include <fstream>
 
 #include <iostream>
 #include <unistd.h>
@@ -134,4 +135,36 @@ QCommandLineOption timeFormatOption()
                                              "picoseconds, a zero field is hidden unless written %0H...;\n"
                                              "%v is the raw time (e.g. \"%ss %mms %uus\")"),
                               QStringLiteral("FORMAT"));
+}
+
+QCommandLineOption outputOption()
+{
+    return QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("write to FILE instead of standard output"), QStringLiteral("FILE"));
+}
+
+bool outputArgument(const QCommandLineParser& parser, int* status)
+{
+    if (!parser.isSet(outputOption()) || !parser.value(outputOption()).isEmpty())
+        return true;
+    *status = usageError(QStringLiteral("an empty output file name"));
+    return false;
+}
+
+int writeOutput(const QCommandLineParser& parser, const std::function<void(std::ostream&)>& write, int status)
+{
+    const QString output = parser.value(outputOption());
+    if (output.isEmpty()) {
+        write(std::cout);
+        return status;
+    }
+    std::ofstream file(QAFileUtil::encodeName(output).toStdString(), std::ios::binary);
+    if (file)
+        write(file);
+    file.close();
+    if (!file) {
+        printError(QStringLiteral("cannot write '%1'").arg(output));
+        return ExitTrouble;
+    }
+    return status;
 }

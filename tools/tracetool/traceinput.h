@@ -11,7 +11,9 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <ostream>
 
 class TraceInput {
 public:
@@ -47,3 +49,12 @@ bool traceArguments(const QCommandLineParser& parser, QString* configuration, QS
 
 // --time-format FORMAT, shared by the commands that show times.
 QCommandLineOption timeFormatOption();
+
+// -o, --output FILE, shared by the commands that write a file.
+QCommandLineOption outputOption();
+// False, with a usage error in *status, when -o is given an empty name.
+bool outputArgument(const QCommandLineParser& parser, int* status);
+// Calls `write` with standard output, or with the file that -o names.
+// Returns `status`, or ExitTrouble after saying so when the file cannot be
+// written.
+int writeOutput(const QCommandLineParser& parser, const std::function<void(std::ostream&)>& write, int status);

@@ -6,7 +6,7 @@
 namespace {
 
 const Command* const commands[] = {
-    &configCommand, &checkCommand, &dumpCommand, &statsCommand, &rewriteCommand, &renderCommand,
+    &configCommand, &checkCommand, &dumpCommand, &statsCommand, &rewriteCommand, &renderCommand, &exportCommand,
 };
 
 const Program tracetool = {

@@ -12,3 +12,4 @@ extern const Command dumpCommand;
 extern const Command statsCommand;
 extern const Command rewriteCommand;
 extern const Command renderCommand;
+extern const Command exportCommand;

@@ -4,10 +4,7 @@
 #include "tools/tracetool/traceinput.h"
 #include "tools/tracetool/tracetool.h"
 
-#include "host/qafileutil.h"
-
-#include <fstream>
-#include <iostream>
+#include <ostream>
 
 namespace {
 
@@ -15,12 +12,6 @@ const char details[] = "Reads the traces as check does, then writes what was rea
                        "lines: the definition blocks first, then the events, selecting blocks and\n"
                        "instances only where they change.  The output reads back into the same\n"
                        "objects.";
-
-QCommandLineOption outputOption()
-{
-    return QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                              QStringLiteral("write to FILE instead of standard output"), QStringLiteral("FILE"));
-}
 
 QCommandLineOption timesOption()
 {
@@ -75,26 +66,14 @@ int run(const QCommandLineParser& parser)
     int status = ExitOk;
     if (!traceArguments(parser, &configuration, &traces, &status))
         return status;
-    const QString output = parser.value(outputOption());
-    if (parser.isSet(outputOption()) && output.isEmpty())
-        return usageError(QStringLiteral("an empty output file name"));
+    if (!outputArgument(parser, &status))
+        return status;
     TraceInput input;
     status = input.read(configuration, traces);
     if (status == ExitTrouble)
         return status;
-    if (output.isEmpty()) {
-        rewrite(std::cout, input.reader(), parser);
-        return status;
-    }
-    std::ofstream file(QAFileUtil::encodeName(output).toStdString(), std::ios::binary);
-    if (file)
-        rewrite(file, input.reader(), parser);
-    file.close();
-    if (!file) {
-        printError(QStringLiteral("cannot write '%1'").arg(output));
-        return ExitTrouble;
-    }
-    return status;
+    return writeOutput(
+        parser, [&input, &parser](std::ostream& out) { rewrite(out, input.reader(), parser); }, status);
 }
 
 }  // namespace

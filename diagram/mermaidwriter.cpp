@@ -1,0 +1,111 @@
+// A SequenceModel as a Mermaid sequence diagram.
+#include "diagram/lines_p.h"
+#include "diagram/textescape_p.h"
+#include "diagram/writers_p.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace diagram {
+
+namespace {
+
+// Mermaid has no colours on arrows: a dashed or dotted message is dotted,
+// an open head is its asynchronous head.
+QString arrowOf(const ArrowStep& arrow)
+{
+    const bool dotted = arrow.isReturn || arrow.look.line != Style::SOLID_LINE;
+    const bool open = arrow.look.head == Style::OPEN_ARROW;
+    return (dotted ? QStringLiteral("--") : QStringLiteral("-")) + (open ? QStringLiteral(")") : QStringLiteral(">>"));
+}
+
+class MermaidWriter {
+public:
+    explicit MermaidWriter(const SequenceModel& model) : model_(model) {}
+
+    QString text()
+    {
+        lines_.addUnindented(QStringLiteral("sequenceDiagram"));
+        for (int index = 0; index < model_.participants.size(); ++index) {
+            if (model_.participants[index].declaredAtTop)
+                declare(index, QString());
+        }
+        for (const Step& step : model_.steps)
+            std::visit(*this, step);
+        return lines_.text();
+    }
+
+    void operator()(const ArrowStep& arrow)
+    {
+        const bool destroysAnEnd = arrow.destroys == arrow.from || arrow.destroys == arrow.to;
+        if (arrow.createsReceiver)
+            declare(arrow.to, QStringLiteral("create "));
+        if (arrow.destroys >= 0 && destroysAnEnd)
+            lines_.add(QStringLiteral("destroy ") + id(arrow.destroys));
+        lines_.add(id(arrow.from) + arrowOf(arrow) + id(arrow.to) + QStringLiteral(": ") + mermaidText(arrow.text));
+        for (const QString& remark : arrow.remarks)
+            note({arrow.from, arrow.to}, remark);
+        if (arrow.destroys >= 0 && !destroysAnEnd)
+            note({arrow.destroys}, QStringLiteral("destroyed"));
+    }
+
+    void operator()(const DeclareStep& declare) { this->declare(declare.participant, QString()); }
+    void operator()(const DestroyStep& destroy) { note(destroy.participants, QStringLiteral("destroyed")); }
+
+    void operator()(const ActivationStep& activation)
+    {
+        lines_.add((activation.active ? QStringLiteral("activate ") : QStringLiteral("deactivate "))
+                   + id(activation.participant));
+    }
+
+    void operator()(const NoteStep& step) { note(step.over, step.text); }
+    void operator()(const LoopStartStep& loop) { lines_.open(QStringLiteral("loop ") + mermaidText(loop.text)); }
+    void operator()(const LoopEndStep&) { lines_.close(QStringLiteral("end")); }
+
+    // Mermaid has no separators: a note across the participants drawn so far.
+    void operator()(const DividerStep& divider)
+    {
+        if (!declared_.isEmpty())
+            note({declared_.front(), declared_.back()}, divider.text);
+    }
+
+    // Mermaid has no delays: the time as a comment.
+    void operator()(const TimeStep& time) { lines_.add(QStringLiteral("%% ") + mermaidText(time.text)); }
+
+private:
+    const SequenceModel& model_;
+    DiagramLines lines_{4};
+    QList<int> declared_;  // in order of declaration, which is participant order
+
+    const QString& id(int index) const { return model_.participants[index].id; }
+
+    void declare(int index, const QString& prefix)
+    {
+        const Participant& participant = model_.participants[index];
+        QString line = prefix + (participant.instance ? QStringLiteral("participant ") : QStringLiteral("actor "))
+            + participant.id;
+        if (participant.name != participant.id)
+            line += QStringLiteral(" as ") + mermaidText(participant.name);
+        lines_.add(line);
+        declared_.append(index);
+    }
+
+    // A note over the first to the last of the participants, in participant order.
+    void note(const QList<int>& over, const QString& text)
+    {
+        if (over.isEmpty())
+            return;
+        const auto [first, last] = std::minmax_element(over.begin(), over.end());
+        const QString where = *first == *last ? id(*first) : id(*first) + u',' + id(*last);
+        lines_.add(QStringLiteral("Note over ") + where + QStringLiteral(": ") + mermaidText(text));
+    }
+};
+
+}  // namespace
+
+QString writeMermaid(const SequenceModel& model)
+{
+    return MermaidWriter(model).text();
+}
+
+}  // namespace diagram

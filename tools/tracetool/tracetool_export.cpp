@@ -1,0 +1,100 @@
+// tracetool export: a trace as a PlantUML or Mermaid sequence diagram.
+#include "diagram/sequenceexport.h"
+#include "tools/common/output.h"
+#include "tools/tracetool/traceinput.h"
+#include "tools/tracetool/tracetool.h"
+
+#include <algorithm>
+#include <climits>
+#include <ostream>
+
+namespace {
+
+const char details[] = "Reads the traces as check does, then writes the events as a sequence\n"
+                       "diagram in a text language that documents, tickets and wikis render:\n"
+                       "participants, messages and returns, creations, deletions, activations,\n"
+                       "notes, actions, glyphs, synchronisations, loops and trigger marks.\n"
+                       "--from and --count select a window of the events, counted from 0 in\n"
+                       "reading order, as dump lists them.";
+
+QCommandLineOption formatOption()
+{
+    return QCommandLineOption(QStringList{QStringLiteral("f"), QStringLiteral("format")},
+                              QStringLiteral("the diagram language: plantuml or mermaid"), QStringLiteral("LANGUAGE"));
+}
+
+QCommandLineOption fromOption()
+{
+    return QCommandLineOption(QStringLiteral("from"), QStringLiteral("start at event N (default 0)"),
+                              QStringLiteral("N"));
+}
+
+QCommandLineOption countOption()
+{
+    return QCommandLineOption(QStringLiteral("count"), QStringLiteral("show at most N events (default: all)"),
+                              QStringLiteral("N"));
+}
+
+QList<QCommandLineOption> options()
+{
+    return {formatOption(), outputOption(), fromOption(), countOption(), timeFormatOption()};
+}
+
+// The value of a --from or --count option, a whole number from 0 up (a
+// larger one than an int holds is as good as the largest); `value` keeps
+// its default when the option is not given.
+bool countArgument(const QCommandLineParser& parser, const QCommandLineOption& option, int* value, int* status)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    const QString text = parser.value(option);
+    const qulonglong number = text.toULongLong(&ok, 10);
+    if (ok && !text.startsWith(u'+')) {
+        *value = int(std::min<qulonglong>(number, INT_MAX));
+        return true;
+    }
+    *status =
+        usageError(QStringLiteral("--%1 takes a whole number from 0 up, not '%2'").arg(option.names().front(), text));
+    return false;
+}
+
+bool exportArguments(const QCommandLineParser& parser, SequenceExportOptions* options, int* status)
+{
+    if (!parser.isSet(formatOption())) {
+        *status = usageError(QStringLiteral("no --format given (plantuml or mermaid)"));
+        return false;
+    }
+    if (!diagramLanguageFromName(parser.value(formatOption()), &options->language)) {
+        *status =
+            usageError(QStringLiteral("unknown format '%1' (plantuml or mermaid)").arg(parser.value(formatOption())));
+        return false;
+    }
+    if (parser.isSet(timeFormatOption()))
+        options->timeFormat = parser.value(timeFormatOption());
+    return countArgument(parser, fromOption(), &options->from, status)
+        && countArgument(parser, countOption(), &options->count, status) && outputArgument(parser, status);
+}
+
+int run(const QCommandLineParser& parser)
+{
+    QString configuration;
+    QStringList traces;
+    SequenceExportOptions options;
+    int status = ExitOk;
+    if (!traceArguments(parser, &configuration, &traces, &status) || !exportArguments(parser, &options, &status))
+        return status;
+    TraceInput input;
+    status = input.read(configuration, traces);
+    if (status == ExitTrouble)
+        return status;
+    const QByteArray diagram = exportSequenceDiagram(input.reader(), options).toUtf8();
+    return writeOutput(
+        parser, [&diagram](std::ostream& out) { out.write(diagram.constData(), diagram.size()); }, status);
+}
+
+}  // namespace
+
+const Command exportCommand = {
+    "export", "CONFIG TRACE...", "Writes a trace as a PlantUML or Mermaid sequence diagram.", details, options, run,
+};
