@@ -2,9 +2,10 @@
 # The main job on the bundled examples: builds the project (installing what is
 # missing), runs the stack-size viewer plug-in through stacksize-host on
 # examples/stacksize/ (report in out/demo/), summarizes the example trace
-# configurations in examples/config/, then draws the example trace
-# examples/traces/rtos.tdf as a sequence diagram (out/demo/sequence.svg and
-# sequence.png).
+# configurations in examples/config/, checks, counts, dumps and exports the
+# example traces in examples/traces/ (PlantUML and Mermaid diagrams in
+# out/demo/), then draws examples/traces/rtos.tdf as a sequence diagram
+# (out/demo/sequence.svg and sequence.png).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
@@ -15,6 +16,9 @@ echo "== stack-size report =="
 echo
 echo "== trace configurations =="
 "$root/scripts/demo-config.sh" "$build"
+echo
+echo "== traces =="
+"$root/scripts/demo-traces.sh" "$build" "$root/out/demo"
 echo
 echo "== sequence diagram =="
 "$root/scripts/demo-render.sh" "$build" "$root/out/demo"

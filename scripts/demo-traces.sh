@@ -1,0 +1,39 @@
+#!/bin/sh
+# Works on the bundled example traces with tracetool: checks them (the
+# trace of typical mistakes shows its positioned reports), counts what the
+# example trace holds, prints the start of its dump and exports it as
+# PlantUML and Mermaid diagrams.
+# Usage: scripts/demo-traces.sh BUILD_DIR OUTPUT_DIR
+set -eu
+if [ $# -ne 2 ]; then
+    echo "usage: $0 BUILD_DIR OUTPUT_DIR" >&2
+    exit 2
+fi
+tool="$(cd "$1" && pwd)/tools/tracetool/tracetool"
+if [ ! -x "$tool" ]; then
+    echo "$0: $tool not found; build the tracetool target first" >&2
+    exit 2
+fi
+mkdir -p "$2"
+out=$(cd "$2" && pwd)
+cd "$(dirname "$0")/../examples"
+config=config/sequence.qares
+
+for trace in traces/blocks.tdf traces/rtos.tdf; do
+    echo "-- tracetool check $trace"
+    "$tool" check "$config" "$trace"
+done
+echo "-- tracetool check traces/mistakes.tdf (typical mistakes, exit status 1)"
+"$tool" check "$config" traces/mistakes.tdf || [ $? -eq 1 ]
+echo
+echo "-- tracetool stats traces/rtos.tdf"
+"$tool" stats "$config" traces/rtos.tdf
+echo
+echo "-- tracetool dump --time-format '%mms %uus' traces/rtos.tdf (first 12 objects)"
+"$tool" dump --time-format '%mms %uus' "$config" traces/rtos.tdf | head -n 12
+echo
+for format in plantuml mermaid; do
+    extension=$([ $format = plantuml ] && echo puml || echo mmd)
+    "$tool" export --format $format -o "$out/sequence.$extension" "$config" traces/rtos.tdf
+    echo "$format diagram: $out/sequence.$extension"
+done
