@@ -23,10 +23,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <malloc.h>
 #include <map>
 #include <memory>
 #include <string>
-#include <malloc.h>
 #include <vector>
 
 namespace {
