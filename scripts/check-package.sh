@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# scripts/check-package.sh [BUILD_DIR]: builds the Debian packages, unpacks
-# them into a throwaway root, builds the consumer project against what they
-# installed and runs tracetool from there.
+# scripts/check-package.sh [BUILD_DIR]: builds the Debian packages (in
+# BUILD_DIR, see scripts/package.sh), unpacks them into a throwaway root,
+# builds the consumer project against what they installed and runs it and
+# tracetool from there.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-package}
