@@ -12,7 +12,7 @@ TEST(TDFObjects, TypeTextsAndDownCasts)
         {5, "instance_delete"}, {6, nullptr},          {7, "note"},          {8, "glyph"},  {9, "synchronisation"},
         {10, "action"},         {11, "loop_start"},    {12, "loop_end"},     {13, nullptr}, {14, "thread"},
         {15, nullptr},          {16, "trigger_start"}, {17, "trigger_stop"}, {18, nullptr}, {19, nullptr},
-        {-1, nullptr},
+        {31, nullptr},
     };
     for (const auto& [type, expected] : texts) {
         const char* actual = strTDFObjectType(TDFObjectType(type));
