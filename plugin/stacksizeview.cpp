@@ -56,9 +56,9 @@ void showError(const QString& line)
 QString failureOf(const QProcess* process)
 {
     if (process->exitStatus() == QProcess::CrashExit)
-        return QStringLiteral("%1 crashed or was killed").arg(process->objectName());
+        return QAStSTKSZPlugin::tr("%1 crashed or was killed", "%1 is a program").arg(process->objectName());
     if (process->exitCode() != 0)
-        return QStringLiteral("%1 failed with exit status %2")
+        return QAStSTKSZPlugin::tr("%1 failed with exit status %2", "%1 is a program, %2 a number")
             .arg(process->objectName(), QString::number(process->exitCode()));
     return QString();
 }
@@ -285,7 +285,7 @@ bool QAStSTKSZPlugin::executeScript(QStringList& scriptFiles, bool interactive)
     }
     script->waitForFinished(-1);
     if (!tzfHtmlFile.isEmpty() && !QAFileUtil::writtenSince(report, started)) {
-        showError(QStringLiteral("%1 wrote no report %2").arg(command.script, report));
+        showError(tr("%1 wrote no report %2", "%1 is a script, %2 a file name").arg(command.script, report));
         tzfHtmlFile.clear();
     }
     return true;
@@ -322,7 +322,8 @@ QProcess* QAStSTKSZPlugin::launch(const QStringList& command, const QString& nam
     started->start();
     if (started->waitForStarted())
         return started;
-    showError(QStringLiteral("cannot start %1: %2").arg(command.first(), started->errorString()));
+    showError(tr("cannot start %1: %2", "%1 is a program, %2 the system's reason")
+                  .arg(command.first(), started->errorString()));
     delete started;
     return nullptr;
 }

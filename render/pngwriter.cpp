@@ -3,6 +3,7 @@
 // destructor.
 #include "render/pngwriter_p.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <png.h>
@@ -62,7 +63,7 @@ bool writePngImage(const QImage& image, QIODevice* device, QString* error)
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_write_struct(&png, nullptr);
-        *error = QStringLiteral("not enough memory to encode the image");
+        *error = QCoreApplication::translate("SequenceDiagram", "not enough memory to encode the image");
         return false;
     }
     png_set_write_fn(png, &output, writeData, flushData);

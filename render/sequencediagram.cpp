@@ -6,7 +6,6 @@
 #include "render/pngwriter_p.h"
 #include "tdf/tdfreader.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -17,11 +16,6 @@
 #include <cmath>
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SequenceDiagram", text);
-}
 
 LayoutInput layoutInput(TDF& trace, const RenderOptions& options)
 {

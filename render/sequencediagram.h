@@ -7,6 +7,7 @@
 // must outlive it.
 #pragma once
 
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 
@@ -25,6 +26,8 @@ struct RenderOptions {
 };
 
 class SequenceDiagram {
+    Q_DECLARE_TR_FUNCTIONS(SequenceDiagram)  // its texts' translation context
+
 public:
     static constexpr double minScale = 0.1;
     static constexpr double maxScale = 10.0;

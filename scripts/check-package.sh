@@ -2,7 +2,7 @@
 # scripts/check-package.sh [BUILD_DIR]: builds the Debian packages (in
 # BUILD_DIR, see scripts/package.sh), unpacks them into a throwaway root,
 # builds the consumer project against what they installed and runs it and
-# tracetool from there.
+# tracetool from there, in English and in German.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-package}
@@ -19,4 +19,9 @@ cmake -S "$root/tests/consumer" -B "$work/build" -G Ninja -DCMAKE_PREFIX_PATH="$
 cmake --build "$work/build" >/dev/null
 env -u LD_LIBRARY_PATH "$work/build/consumer"
 env -u LD_LIBRARY_PATH "$work/root/usr/bin/tracetool" --help >/dev/null
-echo "installed package: consumer built and run, tracetool runs"
+german=$(env -u LD_LIBRARY_PATH -u LANGUAGE LC_ALL=de_DE.UTF-8 "$work/root/usr/bin/tracetool" check 2>&1 || true)
+if ! grep -q "keine Konfigurationsdatei angegeben" <<<"$german"; then
+    echo "installed package: tracetool does not speak German: $german" >&2
+    exit 1
+fi
+echo "installed package: consumer built and run, tracetool runs, translated"

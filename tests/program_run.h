@@ -16,6 +16,9 @@ struct ProgramStart {
     QString directory = QDir::tempPath();
     QByteArray path = qgetenv("PATH");
     QString redirect;  // a shell redirection of its output, as ">/dev/full"
+    // LANG and LC_ALL, LANGUAGE unset: the locale whose translation the
+    // program shows; none for C.
+    QString locale = QStringLiteral("C.UTF-8");
 };
 
 inline ProgramRun runProgram(const QString& program, const QStringList& arguments, const ProgramStart& start = {})
@@ -23,6 +26,9 @@ inline ProgramRun runProgram(const QString& program, const QStringList& argument
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("PATH", QString::fromLocal8Bit(start.path));
+    environment.insert("LANG", start.locale);
+    environment.insert("LC_ALL", start.locale);
+    environment.remove("LANGUAGE");
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(start.directory);
     if (start.redirect.isEmpty())

@@ -60,7 +60,7 @@ const Command first = {"first",          "FILE...",   "Does the first thing.",
                        "More about it.", levelOption, recordFilesAndLevels};
 const Command second = {"second", "", "Does the second thing.", "", nullptr, recordFiles};
 const Command* const commands[] = {&first, &second};
-const Program program = {"prog", "Exit status: 7."};
+const Program program = {"prog", "Exit status: 7.", nullptr};
 
 struct Outcome {
     int status;

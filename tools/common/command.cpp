@@ -14,6 +14,16 @@ namespace {
 // What the user types to run the current command, as "tracetool config".
 QString commandPath;
 
+// The program's application object, and what it is made with: Qt keeps
+// references to the arguments.
+struct ProgramApplication {
+    QByteArray name;
+    int argc = 1;
+    char* argv[2] = {nullptr, nullptr};
+    bool (*installTranslator)(const QLocale& locale) = nullptr;
+    std::unique_ptr<QCoreApplication> object;
+} application;
+
 const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("print this help"));
 
 // The arguments after the program's name, decoded as file names are.
@@ -131,12 +141,12 @@ int runCommand(const Program& program, const Command& command, const QStringList
 int runSubcommand(const Program& program, const Command* const* commands, std::size_t count, QStringList arguments)
 {
     if (arguments.isEmpty())
-        return usageError(QStringLiteral("no command given"));
+        return usageError(QCoreApplication::translate("Command line", "no command given"));
     const QString name = arguments.takeFirst();
     const auto named = [&name](const Command* command) { return name == QLatin1String(command->name); };
     const Command* const* command = std::find_if(commands, commands + count, named);
     if (command == commands + count)
-        return usageError(QStringLiteral("unknown command '%1'").arg(name));
+        return usageError(QCoreApplication::translate("Command line", "unknown command '%1'").arg(name));
     commandPath += u' ' + name;
     return runCommand(program, **command, arguments);
 }
@@ -148,30 +158,57 @@ bool standardOutputIsOpen()
     return fcntl(STDOUT_FILENO, F_GETFD) != -1;
 }
 
-int start(const Program& program)
+std::unique_ptr<QCoreApplication> coreApplication(int& argc, char** argv)
 {
-    setProgramName(QLatin1String(program.name));
-    commandPath = QLatin1String(program.name);
-    if (standardOutputIsOpen())
-        return ExitOk;
-    printError(QStringLiteral("standard output is closed"));
-    return ExitTrouble;
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
+
+// A program's run: its name in front of its messages, its application with
+// the translator, which ends with the run, and whether it can run at all.
+class ProgramScope {
+public:
+    explicit ProgramScope(const Program& program)
+    {
+        setProgramName(QLatin1String(program.name));
+        commandPath = QLatin1String(program.name);
+        // Asked before the application opens files, which would take the
+        // place of a closed standard output.
+        const bool outputOpen = standardOutputIsOpen();
+        application.name = program.name;
+        application.argv[0] = application.name.data();
+        application.installTranslator = program.installTranslator;
+        replaceApplication(coreApplication);
+        if (!outputOpen) {
+            printError(QCoreApplication::translate("Command line", "standard output is closed"));
+            status_ = ExitTrouble;
+        }
+    }
+    ~ProgramScope() { application.object.reset(); }
+    ProgramScope(const ProgramScope&) = delete;
+    ProgramScope& operator=(const ProgramScope&) = delete;
+
+    int status() const { return status_; }
+
+private:
+    int status_ = ExitOk;
+};
 
 }  // namespace
 
 int runProgram(const Program& program, const Command& command, int argc, char** argv)
 {
-    if (const int status = start(program))
-        return status;
+    const ProgramScope scope(program);
+    if (scope.status())
+        return scope.status();
     return finishOutput(runCommand(program, command, commandLineArguments(argc, argv)));
 }
 
 int runProgram(const Program& program, const char* summary, const Command* const* commands, std::size_t count, int argc,
                char** argv)
 {
-    if (const int status = start(program))
-        return status;
+    const ProgramScope scope(program);
+    if (scope.status())
+        return scope.status();
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     if (!parse(&parser, {helpOption}, commandLineArguments(argc, argv)))
@@ -182,9 +219,17 @@ int runProgram(const Program& program, const char* summary, const Command* const
     return finishOutput(ExitOk);
 }
 
+void replaceApplication(std::unique_ptr<QCoreApplication> (*make)(int& argc, char** argv))
+{
+    application.object.reset();  // one application object at a time
+    application.object = make(application.argc, application.argv);
+    if (application.installTranslator)
+        application.installTranslator(QLocale::system());
+}
+
 int usageError(const QString& message)
 {
     printError(message);
-    std::cerr << "Try '" << commandPath << " --help'.\n";
+    std::cerr << QCoreApplication::translate("Command line", "Try '%1 --help'.").arg(commandPath) << '\n';
     return ExitTrouble;
 }

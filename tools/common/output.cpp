@@ -2,6 +2,8 @@
 
 #include "host/qafileutil.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -65,7 +67,9 @@ int finishOutput(int status)
     errno = 0;
     if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout.good())
         return status;
-    const QString reason = errno ? QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)) : QString();
-    printError(QStringLiteral("cannot write to standard output") + reason);
+    const int error = errno;  // before translating, which may change it
+    printError(error ? QCoreApplication::translate("Command line", "cannot write to standard output: %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(error)))
+                     : QCoreApplication::translate("Command line", "cannot write to standard output"));
     return std::max(status, int(ExitTrouble));
 }

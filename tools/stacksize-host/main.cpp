@@ -118,10 +118,7 @@ int runHost(const QCommandLineParser& parser)
     if (!readHostOptions(parser, &options, &error) || !checkInputs(options, &error))
         return usageError(error);
     chooseQtPlatform();
-    char name[] = "stacksize-host";
-    char* qtArguments[] = {name, nullptr};
-    int qtArgumentCount = 1;  // the options are the host's own, not Qt's (Qt has a -plugin too)
-    QApplication application(qtArgumentCount, qtArguments);
+    replaceApplication<QApplication>();  // the options are the host's own, not Qt's (Qt has a -plugin too)
     std::optional<HeadlessDialogs> headless;
     if (isHeadlessPlatform())
         headless.emplace();
@@ -140,6 +137,7 @@ const Program program = {
     "give no new report (nothing to merge or open, or the script or the browser\n"
     "failed) or the export fails; 2 on a bad command line, a missing file or\n"
     "interpreter, or unwritable output.",
+    nullptr,  // links only the host SDK, not the library that holds the translator
 };
 
 const Command host = {

@@ -6,6 +6,7 @@
 #include "tools/common/command.h"
 #include "tools/common/output.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <fstream>
 
@@ -19,17 +20,13 @@ const qint64 progressThreshold = 8 << 20;
 
 void printReport(Error::Severity severity, const QString& message, const QString& fileName, int line, int column)
 {
-    QString text = message;
-    while (text.endsWith(u'\n'))
-        text.chop(1);
     if (!fileName.isNull())
         std::cerr << fileName << ':';
     if (line)
         std::cerr << line << ':';
     if (column)
         std::cerr << column << ':';
-    std::cerr << (fileName.isNull() && !line ? "" : " ") << (severity == Error::ErrorSeverity ? "error: " : "warning: ")
-              << text << '\n';
+    std::cerr << (fileName.isNull() && !line ? "" : " ") << reportText(severity, message) << '\n';
 }
 
 // Prints "tracetool: reading FILE: NN%" over itself on a terminal.
@@ -39,7 +36,10 @@ std::function<void(long long)> progressOf(const QString& fileName)
     if (size < progressThreshold || !isatty(STDERR_FILENO))
         return nullptr;
     return [fileName, size](long long bytesRead) {
-        std::cerr << "\rtracetool: reading " << fileName << ": " << bytesRead * 100 / size << "%" << std::flush;
+        std::cerr << "\rtracetool: "
+                  << QCoreApplication::translate("tracetool", "reading %1: %2%", "%1 is a file name, %2 a percentage")
+                         .arg(fileName, QString::number(bytesRead * 100 / size))
+                  << std::flush;
     };
 }
 
@@ -103,9 +103,10 @@ int TraceInput::readTrace(const QString& fileName)
 {
     const QFileInfo info(fileName);
     if (!info.isFile() || !info.isReadable()) {
-        printError(
-            QStringLiteral("cannot read '%1': %2")
-                .arg(fileName, info.exists() ? QStringLiteral("not a readable file") : QStringLiteral("no such file")));
+        printError(QCoreApplication::translate("tracetool", "cannot read '%1': %2", "%1 is a file name, %2 the reason")
+                       .arg(fileName,
+                            info.exists() ? QCoreApplication::translate("tracetool", "not a readable file")
+                                          : QCoreApplication::translate("tracetool", "no such file")));
         return ExitTrouble;
     }
     const std::function<void(long long)> progress = progressOf(fileName);
@@ -115,12 +116,23 @@ int TraceInput::readTrace(const QString& fileName)
     return read ? ExitOk : ExitTrouble;
 }
 
+QString reportText(Error::Severity severity, const QString& message)
+{
+    QString text = message;
+    while (text.endsWith(u'\n'))
+        text.chop(1);
+    return severity == Error::ErrorSeverity
+        ? QCoreApplication::translate("tracetool", "error: %1", "a reported error; %1 is its message").arg(text)
+        : QCoreApplication::translate("tracetool", "warning: %1", "a reported warning; %1 is its message").arg(text);
+}
+
 bool traceArguments(const QCommandLineParser& parser, QString* configuration, QStringList* traces, int* status)
 {
     QStringList arguments = parser.positionalArguments();
     if (arguments.size() < 2) {
-        *status = usageError(arguments.isEmpty() ? QStringLiteral("no configuration file given")
-                                                 : QStringLiteral("no trace file given"));
+        *status =
+            usageError(arguments.isEmpty() ? QCoreApplication::translate("tracetool", "no configuration file given")
+                                           : QCoreApplication::translate("tracetool", "no trace file given"));
         return false;
     }
     *configuration = arguments.takeFirst();
@@ -147,7 +159,7 @@ bool outputArgument(const QCommandLineParser& parser, int* status)
 {
     if (!parser.isSet(outputOption()) || !parser.value(outputOption()).isEmpty())
         return true;
-    *status = usageError(QStringLiteral("an empty output file name"));
+    *status = usageError(QCoreApplication::translate("tracetool", "an empty output file name"));
     return false;
 }
 
@@ -163,7 +175,7 @@ int writeOutput(const QCommandLineParser& parser, const std::function<void(std::
         write(file);
     file.close();
     if (!file) {
-        printError(QStringLiteral("cannot write '%1'").arg(output));
+        printError(QCoreApplication::translate("tracetool", "cannot write '%1'", "%1 is a file name").arg(output));
         return ExitTrouble;
     }
     return status;

@@ -4,6 +4,7 @@
 // standard error as FILE:LINE: error: MESSAGE (or warning:), and counted.
 #pragma once
 
+#include "foundation/error.h"
 #include "tcf/tcf.h"
 #include "tdf/tdf.h"
 
@@ -41,6 +42,10 @@ private:
     int loadConfiguration(const QString& fileName);
     int readTrace(const QString& fileName);
 };
+
+// A report as the commands print it after its place: "error: MESSAGE" or
+// "warning: MESSAGE", translated, without the message's trailing line feeds.
+QString reportText(Error::Severity severity, const QString& message);
 
 // The positional arguments of a trace command, CONFIG TRACE...: the
 // configuration and the traces, or a usage error (ExitTrouble) when fewer

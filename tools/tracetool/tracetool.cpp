@@ -1,6 +1,8 @@
 // Entry point of tracetool: the subcommand table.
 #include "tools/tracetool/tracetool.h"
 
+#include "foundation/translation.h"
+
 #include <iterator>
 
 namespace {
@@ -13,6 +15,7 @@ const Program tracetool = {
     "tracetool",
     "Exit status: 0 when all is well, 1 after a syntax, configuration or trace error,\n"
     "2 for a bad command line, an unreadable file or unwritable output.",
+    installStackSizeViewTranslator,
 };
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "tools/tracetool/traceinput.h"
 #include "tools/tracetool/tracetool.h"
 
+#include <QCoreApplication>
+
 #include <iostream>
 
 namespace {
@@ -11,6 +13,17 @@ const char details[] = "Loads the trace configurations of CONFIG (a resource fil
                        "TRACE in order with one reader, as the viewer does: definition blocks may\n"
                        "come in a file of their own.  Every problem goes to stderr as\n"
                        "FILE:LINE: error: MESSAGE (or warning:), and a last line counts them.";
+
+// "N errors, M warnings", "1 error" and "1 warning" for one.  A language's
+// own plural forms apply to the other numbers (French: 0 erreur).
+QString countsText(int errors, int warnings)
+{
+    return (errors == 1 ? QCoreApplication::translate("tracetool", "1 error")
+                        : QCoreApplication::translate("tracetool", "%n errors", nullptr, errors))
+        + QStringLiteral(", ")
+        + (warnings == 1 ? QCoreApplication::translate("tracetool", "1 warning")
+                         : QCoreApplication::translate("tracetool", "%n warnings", nullptr, warnings));
+}
 
 int run(const QCommandLineParser& parser)
 {
@@ -21,10 +34,8 @@ int run(const QCommandLineParser& parser)
         return status;
     TraceInput input;
     status = input.read(configuration, traces);
-    if (status != ExitTrouble) {
-        std::cerr << input.errors() << (input.errors() == 1 ? " error, " : " errors, ") << input.warnings()
-                  << (input.warnings() == 1 ? " warning\n" : " warnings\n");
-    }
+    if (status != ExitTrouble)
+        std::cerr << countsText(input.errors(), input.warnings()) << '\n';
     return status;
 }
 

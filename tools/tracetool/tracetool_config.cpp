@@ -5,6 +5,7 @@
 #include "host/qares.h"
 #include "tcf/tcf.h"
 #include "tools/common/output.h"
+#include "tools/tracetool/traceinput.h"
 #include "tools/tracetool/tracetool.h"
 #include "tools/tracetool/tracetool_summary.h"
 
@@ -23,11 +24,7 @@ const char details[] = "Reads each FILE in the resource text format, loads the t
 // Prints a loader report the way compilers do, one line each.
 void printReport(Error::Severity severity, const QString& message, const QString& fileName, int line, int column)
 {
-    QString text = message;
-    while (text.endsWith(u'\n'))
-        text.chop(1);
-    std::cerr << fileName << ':' << line << ':' << column << ": "
-              << (severity == Error::ErrorSeverity ? "error: " : "warning: ") << text << "\n";
+    std::cerr << fileName << ':' << line << ':' << column << ": " << reportText(severity, message) << "\n";
 }
 
 void printConfigurations(const QString& fileName, QARes* root)
@@ -68,7 +65,7 @@ int run(const QCommandLineParser& parser)
 {
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
-        return usageError(QStringLiteral("no file given"));
+        return usageError(QCoreApplication::translate("tracetool", "no file given"));
     Error::setHandler(printReport);
     int status = ExitOk;
     for (const QString& file : files)

@@ -4,6 +4,8 @@
 #include "tools/tracetool/traceinput.h"
 #include "tools/tracetool/tracetool.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 #include <ostream>
@@ -54,20 +56,21 @@ bool countArgument(const QCommandLineParser& parser, const QCommandLineOption& o
         *value = int(std::min<qulonglong>(number, INT_MAX));
         return true;
     }
-    *status =
-        usageError(QStringLiteral("--%1 takes a whole number from 0 up, not '%2'").arg(option.names().front(), text));
+    *status = usageError(QCoreApplication::translate("tracetool", "--%1 takes a whole number from 0 up, not '%2'",
+                                                     "%1 is an option's name, %2 the value given")
+                             .arg(option.names().front(), text));
     return false;
 }
 
 bool exportArguments(const QCommandLineParser& parser, SequenceExportOptions* options, int* status)
 {
     if (!parser.isSet(formatOption())) {
-        *status = usageError(QStringLiteral("no --format given (plantuml or mermaid)"));
+        *status = usageError(QCoreApplication::translate("tracetool", "no --format given (plantuml or mermaid)"));
         return false;
     }
     if (!diagramLanguageFromName(parser.value(formatOption()), &options->language)) {
-        *status =
-            usageError(QStringLiteral("unknown format '%1' (plantuml or mermaid)").arg(parser.value(formatOption())));
+        *status = usageError(QCoreApplication::translate("tracetool", "unknown format '%1' (plantuml or mermaid)")
+                                 .arg(parser.value(formatOption())));
         return false;
     }
     if (parser.isSet(timeFormatOption()))

@@ -1,15 +1,15 @@
 // tracetool render: a trace drawn as a sequence diagram, in SVG or PNG.
 #include "host/qafileutil.h"
 #include "render/sequencediagram.h"
+#include "tools/common/command.h"
 #include "tools/common/output.h"
 #include "tools/tracetool/traceinput.h"
 #include "tools/tracetool/tracetool.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-
-#include <memory>
 
 namespace {
 
@@ -78,19 +78,23 @@ bool renderOptions(const QCommandLineParser& parser, RenderOptions* options, QSt
     options->scale = parser.isSet(scaleOption()) ? parser.value(scaleOption()).toDouble(&scaleOk) : 1.0;
     QString problem;
     if (!parser.isSet(outputOption()))
-        problem = QStringLiteral("no output file given (-o FILE)");
+        problem = QCoreApplication::translate("tracetool", "no output file given (-o FILE)");
     else if (output->isEmpty())
-        problem = QStringLiteral("an empty output file name");
+        problem = QCoreApplication::translate("tracetool", "an empty output file name");
     else if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
-        problem = QStringLiteral("the output file must end in .svg or .png: '%1'").arg(*output);
+        problem =
+            QCoreApplication::translate("tracetool", "the output file must end in .svg or .png: '%1'").arg(*output);
     else if (QFile::encodeName(*output) != QAFileUtil::encodeName(*output))
-        problem = QStringLiteral("the output file name is not valid UTF-8: '%1'").arg(*output);
+        problem =
+            QCoreApplication::translate("tracetool", "the output file name is not valid UTF-8: '%1'").arg(*output);
     else if (!wholeNumber(parser, fromOption(), 0, 0, &options->from))
-        problem = QStringLiteral("--from takes a number of events from 0: '%1'").arg(parser.value(fromOption()));
+        problem = QCoreApplication::translate("tracetool", "--from takes a number of events from 0: '%1'")
+                      .arg(parser.value(fromOption()));
     else if (!wholeNumber(parser, countOption(), 1, -1, &options->count))
-        problem = QStringLiteral("--count takes a number of events from 1: '%1'").arg(parser.value(countOption()));
+        problem = QCoreApplication::translate("tracetool", "--count takes a number of events from 1: '%1'")
+                      .arg(parser.value(countOption()));
     else if (!scaleOk || !(options->scale >= SequenceDiagram::minScale && options->scale <= SequenceDiagram::maxScale))
-        problem = QStringLiteral("--scale takes a number from %1 to %2: '%3'")
+        problem = QCoreApplication::translate("tracetool", "--scale takes a number from %1 to %2: '%3'")
                       .arg(SequenceDiagram::minScale)
                       .arg(SequenceDiagram::maxScale)
                       .arg(parser.value(scaleOption()));
@@ -109,28 +113,27 @@ void qtMessage(QtMsgType type, const QMessageLogContext&, const QString& message
 
 // The renderer measures text with fonts: a QGuiApplication, on the
 // offscreen platform since nothing is shown.
-std::unique_ptr<QGuiApplication> guiApplication()
+void startGuiApplication()
 {
-    static int argc = 1;
-    static char name[] = "tracetool";
-    static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(qtMessage);
-    return std::make_unique<QGuiApplication>(argc, argv);
+    replaceApplication<QGuiApplication>();
 }
 
 int draw(TDF& reader, const RenderOptions& options, const QString& output)
 {
     if (options.from > 0 && options.from >= reader.objects.count)
-        return usageError(QStringLiteral("--from %1 is past the last event: the trace has %2 events")
-                              .arg(options.from)
-                              .arg(reader.objects.count));
-    const std::unique_ptr<QGuiApplication> application = guiApplication();
+        return usageError(
+            QCoreApplication::translate("tracetool", "--from %1 is past the last event: the trace has %2 events")
+                .arg(options.from)
+                .arg(reader.objects.count));
+    startGuiApplication();
     const SequenceDiagram diagram(reader, options);
     QString error;
     if (QFileInfo(output).suffix().toLower() == QLatin1String("png") && !diagram.fitsPng())
-        error = QStringLiteral("the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer events "
-                               "(--count), a smaller picture (--scale) or an SVG")
+        error = QCoreApplication::translate("tracetool",
+                                            "the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer "
+                                            "events (--count), a smaller picture (--scale) or an SVG")
                     .arg(diagram.size().width())
                     .arg(diagram.size().height());
     else if (diagram.save(output, &error))
