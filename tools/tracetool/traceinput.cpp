@@ -77,21 +77,23 @@ int TraceInput::read(const QString& configuration, const QStringList& traces)
     return status == ExitTrouble || errors() == 0 ? status : std::max(status, int(ExitInputErrors));
 }
 
+int TraceInput::read(const QCommandLineParser& parser)
+{
+    int status = ExitOk;
+    if (!traceArguments(parser, &status))
+        return status;
+    QStringList arguments = parser.positionalArguments();
+    const QString configuration = arguments.takeFirst();
+    return read(configuration, arguments);
+}
+
 int TraceInput::loadConfiguration(const QString& fileName)
 {
     configurations_ = std::make_unique<TCFList>();
     reader_ = std::make_unique<TDF>(configurations_.get());
-    QByteArray text;
-    QString error;
-    if (!QAFileUtil::readFile(fileName, QAResMaxTextSize, &text, &error)) {
-        printError(error);
-        return ExitTrouble;
-    }
-    std::unique_ptr<QARes> root(readResourceText(text, fileName, &error));
-    if (!error.isEmpty()) {
-        std::cerr << error << '\n';
-        return ExitInputErrors;
-    }
+    std::unique_ptr<QARes> root;
+    if (const int status = readResourceFile(fileName, &root); status != ExitOk)
+        return status;
     if (TCFList* loaded = readTCFFromResources(root.get())) {
         configurations_.reset(loaded);
         reader_ = std::make_unique<TDF>(configurations_.get());
@@ -126,18 +128,30 @@ QString reportText(Error::Severity severity, const QString& message)
         : QCoreApplication::translate("tracetool", "warning: %1", "a reported warning; %1 is its message").arg(text);
 }
 
-bool traceArguments(const QCommandLineParser& parser, QString* configuration, QStringList* traces, int* status)
+bool traceArguments(const QCommandLineParser& parser, int* status)
 {
-    QStringList arguments = parser.positionalArguments();
-    if (arguments.size() < 2) {
-        *status =
-            usageError(arguments.isEmpty() ? QCoreApplication::translate("tracetool", "no configuration file given")
-                                           : QCoreApplication::translate("tracetool", "no trace file given"));
-        return false;
+    const qsizetype count = parser.positionalArguments().size();
+    if (count >= 2)
+        return true;
+    *status = usageError(count == 0 ? QCoreApplication::translate("tracetool", "no configuration file given")
+                                    : QCoreApplication::translate("tracetool", "no trace file given"));
+    return false;
+}
+
+int readResourceFile(const QString& fileName, std::unique_ptr<QARes>* root)
+{
+    QByteArray text;
+    QString error;
+    if (!QAFileUtil::readFile(fileName, QAResMaxTextSize, &text, &error)) {
+        printError(error);
+        return ExitTrouble;
     }
-    *configuration = arguments.takeFirst();
-    *traces = arguments;
-    return true;
+    root->reset(readResourceText(text, fileName, &error));
+    if (!error.isEmpty()) {
+        std::cerr << error << '\n';
+        return ExitInputErrors;
+    }
+    return ExitOk;
 }
 
 QCommandLineOption timeFormatOption()

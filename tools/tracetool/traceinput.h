@@ -5,6 +5,7 @@
 #pragma once
 
 #include "foundation/error.h"
+#include "host/qares.h"
 #include "tcf/tcf.h"
 #include "tdf/tdf.h"
 
@@ -27,6 +28,9 @@ public:
     // that cannot be read.  Returns the exit status so far: ExitTrouble for an
     // unreadable file, ExitInputErrors when a report was an error.
     int read(const QString& configuration, const QStringList& traces);
+    // The same for a trace command's positional arguments, CONFIG TRACE...;
+    // a usage error (ExitTrouble) when fewer than two are given.
+    int read(const QCommandLineParser& parser);
 
     TDF& reader() { return *reader_; }
     TCFList& configurations() { return *configurations_; }
@@ -47,10 +51,14 @@ private:
 // "warning: MESSAGE", translated, without the message's trailing line feeds.
 QString reportText(Error::Severity severity, const QString& message);
 
-// The positional arguments of a trace command, CONFIG TRACE...: the
-// configuration and the traces, or a usage error (ExitTrouble) when fewer
-// than two are given.
-bool traceArguments(const QCommandLineParser& parser, QString* configuration, QStringList* traces, int* status);
+// Reads a file of resource text into *root.  Returns ExitTrouble after
+// saying why when the file cannot be read, ExitInputErrors after printing
+// the syntax error, else ExitOk.
+int readResourceFile(const QString& fileName, std::unique_ptr<QARes>* root);
+
+// False, with a usage error in *status, when a trace command is given fewer
+// positional arguments than CONFIG TRACE.
+bool traceArguments(const QCommandLineParser& parser, int* status);
 
 // --time-format FORMAT, shared by the commands that show times.
 QCommandLineOption timeFormatOption();

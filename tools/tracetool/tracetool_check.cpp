@@ -27,13 +27,8 @@ QString countsText(int errors, int warnings)
 
 int run(const QCommandLineParser& parser)
 {
-    QString configuration;
-    QStringList traces;
-    int status = ExitOk;
-    if (!traceArguments(parser, &configuration, &traces, &status))
-        return status;
     TraceInput input;
-    status = input.read(configuration, traces);
+    const int status = input.read(parser);
     if (status != ExitTrouble)
         std::cerr << countsText(input.errors(), input.warnings()) << '\n';
     return status;

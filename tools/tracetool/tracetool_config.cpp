@@ -1,7 +1,6 @@
 // tracetool config: loads resource files and summarizes their trace
 // configurations.
 #include "foundation/error.h"
-#include "host/qafileutil.h"
 #include "host/qares.h"
 #include "tcf/tcf.h"
 #include "tools/common/output.h"
@@ -45,17 +44,9 @@ void printConfigurations(const QString& fileName, QARes* root)
 // Loads and summarizes one file; returns its exit status.
 int summarizeFile(const QString& fileName)
 {
-    QByteArray text;
-    QString error;
-    if (!QAFileUtil::readFile(fileName, QAResMaxTextSize, &text, &error)) {
-        printError(error);
-        return ExitTrouble;
-    }
-    std::unique_ptr<QARes> root(readResourceText(text, fileName, &error));
-    if (!error.isEmpty()) {
-        std::cerr << error << "\n";
-        return ExitInputErrors;
-    }
+    std::unique_ptr<QARes> root;
+    if (const int status = readResourceFile(fileName, &root); status != ExitOk)
+        return status;
     const int errorsBefore = Error::error_count_;
     printConfigurations(fileName, root.get());
     return Error::error_count_ > errorsBefore ? ExitInputErrors : ExitOk;

@@ -19,13 +19,8 @@ QList<QCommandLineOption> options()
 
 int run(const QCommandLineParser& parser)
 {
-    QString configuration;
-    QStringList traces;
-    int status = ExitOk;
-    if (!traceArguments(parser, &configuration, &traces, &status))
-        return status;
     TraceInput input;
-    status = input.read(configuration, traces);
+    const int status = input.read(parser);
     if (status == ExitTrouble)
         return status;
     TDF& reader = input.reader();

@@ -81,14 +81,12 @@ bool exportArguments(const QCommandLineParser& parser, SequenceExportOptions* op
 
 int run(const QCommandLineParser& parser)
 {
-    QString configuration;
-    QStringList traces;
     SequenceExportOptions options;
     int status = ExitOk;
-    if (!traceArguments(parser, &configuration, &traces, &status) || !exportArguments(parser, &options, &status))
+    if (!traceArguments(parser, &status) || !exportArguments(parser, &options, &status))
         return status;
     TraceInput input;
-    status = input.read(configuration, traces);
+    status = input.read(parser);
     if (status == ExitTrouble)
         return status;
     const QByteArray diagram = exportSequenceDiagram(input.reader(), options).toUtf8();

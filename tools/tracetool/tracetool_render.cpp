@@ -144,15 +144,13 @@ int draw(TDF& reader, const RenderOptions& options, const QString& output)
 
 int run(const QCommandLineParser& parser)
 {
-    QString configuration;
-    QStringList traces;
     int status = ExitOk;
     RenderOptions options;
     QString output;
-    if (!traceArguments(parser, &configuration, &traces, &status) || !renderOptions(parser, &options, &output, &status))
+    if (!traceArguments(parser, &status) || !renderOptions(parser, &options, &output, &status))
         return status;
     TraceInput input;
-    status = input.read(configuration, traces);
+    status = input.read(parser);
     if (status == ExitTrouble)
         return status;
     input.reader().setTimeFormat(parser.value(timeFormatOption()));

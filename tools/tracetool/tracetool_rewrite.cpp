@@ -61,15 +61,11 @@ void rewrite(std::ostream& out, TDF& reader, const QCommandLineParser& parser)
 
 int run(const QCommandLineParser& parser)
 {
-    QString configuration;
-    QStringList traces;
     int status = ExitOk;
-    if (!traceArguments(parser, &configuration, &traces, &status))
-        return status;
-    if (!outputArgument(parser, &status))
+    if (!traceArguments(parser, &status) || !outputArgument(parser, &status))
         return status;
     TraceInput input;
-    status = input.read(configuration, traces);
+    status = input.read(parser);
     if (status == ExitTrouble)
         return status;
     return writeOutput(
