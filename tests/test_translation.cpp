@@ -104,7 +104,8 @@ TEST_F(Translation, EveryReaderReportIsTranslated)
     for (const char* locale : {"de_DE", "fr_FR"}) {
         ASSERT_TRUE(installStackSizeViewTranslator(QLocale(QString::fromLatin1(locale)))) << locale;
         for (int report = 0; report < int(TDFReport::Count); ++report)
-            EXPECT_NE(TDFReports::text(TDFReport(report)), originals[report]) << locale << ": " << originals[report].toStdString();
+            EXPECT_NE(TDFReports::text(TDFReport(report)), originals[report])
+                << locale << ": " << originals[report].toStdString();
     }
 }
 
