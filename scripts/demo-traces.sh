@@ -1,7 +1,8 @@
 #!/bin/sh
 # Works on the bundled example traces with tracetool: checks them (the
 # trace of typical mistakes shows its positioned reports), counts what the
-# example trace holds, prints the start of its dump and exports it as
+# example trace holds, prints the start of its dump, writes it back through
+# the trace writer (and checks that), and exports it as
 # PlantUML and Mermaid diagrams.
 # Usage: scripts/demo-traces.sh BUILD_DIR OUTPUT_DIR
 set -eu
@@ -31,6 +32,11 @@ echo "-- tracetool stats traces/rtos.tdf"
 echo
 echo "-- tracetool dump --time-format '%mms %uus' traces/rtos.tdf (first 12 objects)"
 "$tool" dump --time-format '%mms %uus' "$config" traces/rtos.tdf | head -n 12
+echo
+echo "-- tracetool rewrite --times traces/rtos.tdf, then check what it wrote"
+"$tool" rewrite --times -o "$out/rtos-rewritten.tdf" "$config" traces/rtos.tdf
+"$tool" check "$config" "$out/rtos-rewritten.tdf"
+echo "written: $out/rtos-rewritten.tdf"
 echo
 for format in plantuml mermaid; do
     extension=$([ $format = plantuml ] && echo puml || echo mmd)
