@@ -795,11 +795,6 @@ Der Befehl kann nicht ausgeführt werden</translation>
         <translation>keine Datei angegeben</translation>
     </message>
     <message>
-        <source>--%1 takes a whole number from 0 up, not &apos;%2&apos;</source>
-        <comment>%1 is an option&apos;s name, %2 the value given</comment>
-        <translation>--%1 erwartet eine ganze Zahl ab 0, nicht „%2“</translation>
-    </message>
-    <message>
         <source>no --format given (plantuml or mermaid)</source>
         <translation>kein --format angegeben (plantuml oder mermaid)</translation>
     </message>
@@ -820,14 +815,6 @@ Der Befehl kann nicht ausgeführt werden</translation>
         <translation>der Name der Ausgabedatei ist kein gültiges UTF-8: „%1“</translation>
     </message>
     <message>
-        <source>--from takes a number of events from 0: &apos;%1&apos;</source>
-        <translation>--from erwartet eine Anzahl von Ereignissen ab 0: „%1“</translation>
-    </message>
-    <message>
-        <source>--count takes a number of events from 1: &apos;%1&apos;</source>
-        <translation>--count erwartet eine Anzahl von Ereignissen ab 1: „%1“</translation>
-    </message>
-    <message>
         <source>--scale takes a number from %1 to %2: &apos;%3&apos;</source>
         <translation>--scale erwartet eine Zahl von %1 bis %2: „%3“</translation>
     </message>
@@ -838,6 +825,11 @@ Der Befehl kann nicht ausgeführt werden</translation>
     <message>
         <source>the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer events (--count), a smaller picture (--scale) or an SVG</source>
         <translation>das Bild ist mit %1 x %2 Pixeln zu groß für ein PNG-Bild; zeichnen Sie weniger Ereignisse (--count), ein kleineres Bild (--scale) oder ein SVG</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from %2 up, not &apos;%3&apos;</source>
+        <comment>%1 is an option&apos;s name, %2 the least value, %3 the value given</comment>
+        <translation>--%1 erwartet eine ganze Zahl ab %2, nicht „%3“</translation>
     </message>
 </context>
 </TS>

@@ -795,11 +795,6 @@ Impossible d&apos;exécuter la commande</translation>
         <translation>aucun fichier indiqué</translation>
     </message>
     <message>
-        <source>--%1 takes a whole number from 0 up, not &apos;%2&apos;</source>
-        <comment>%1 is an option&apos;s name, %2 the value given</comment>
-        <translation>--%1 attend un nombre entier à partir de 0, et non « %2 »</translation>
-    </message>
-    <message>
         <source>no --format given (plantuml or mermaid)</source>
         <translation>aucun --format indiqué (plantuml ou mermaid)</translation>
     </message>
@@ -820,14 +815,6 @@ Impossible d&apos;exécuter la commande</translation>
         <translation>le nom du fichier de sortie n&apos;est pas en UTF-8 valide : « %1 »</translation>
     </message>
     <message>
-        <source>--from takes a number of events from 0: &apos;%1&apos;</source>
-        <translation>--from attend un nombre d&apos;événements à partir de 0 : « %1 »</translation>
-    </message>
-    <message>
-        <source>--count takes a number of events from 1: &apos;%1&apos;</source>
-        <translation>--count attend un nombre d&apos;événements à partir de 1 : « %1 »</translation>
-    </message>
-    <message>
         <source>--scale takes a number from %1 to %2: &apos;%3&apos;</source>
         <translation>--scale attend un nombre de %1 à %2 : « %3 »</translation>
     </message>
@@ -838,6 +825,11 @@ Impossible d&apos;exécuter la commande</translation>
     <message>
         <source>the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer events (--count), a smaller picture (--scale) or an SVG</source>
         <translation>l&apos;image, de %1 x %2 pixels, est trop grande pour une image PNG ; dessinez moins d&apos;événements (--count), une image plus petite (--scale) ou un SVG</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from %2 up, not &apos;%3&apos;</source>
+        <comment>%1 is an option&apos;s name, %2 the least value, %3 the value given</comment>
+        <translation>--%1 attend un nombre entier à partir de %2, et non « %3 »</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <climits>
 #include <fstream>
 
 #include <iostream>
@@ -161,6 +164,48 @@ QCommandLineOption timeFormatOption()
                                              "picoseconds, a zero field is hidden unless written %0H...;\n"
                                              "%v is the raw time (e.g. \"%ss %mms %uus\")"),
                               QStringLiteral("FORMAT"));
+}
+
+QCommandLineOption fromOption()
+{
+    return QCommandLineOption(QStringLiteral("from"), QStringLiteral("start at event N (default 0, the first)"),
+                              QStringLiteral("N"));
+}
+
+QCommandLineOption countOption()
+{
+    return QCommandLineOption(QStringLiteral("count"), QStringLiteral("take N events (default: all that follow)"),
+                              QStringLiteral("N"));
+}
+
+namespace {
+
+// The whole number of `option`, at least `least`; `value` keeps its default
+// when the option is not given.
+bool wholeNumber(const QCommandLineParser& parser, const QCommandLineOption& option, int least, int* value, int* status)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    const QString text = parser.value(option);
+    const qulonglong number = text.toULongLong(&ok, 10);
+    if (ok && !text.startsWith(u'+') && number >= qulonglong(least)) {
+        *value = int(std::min<qulonglong>(number, INT_MAX));
+        return true;
+    }
+    *status = usageError(QCoreApplication::translate("tracetool", "--%1 takes a whole number from %2 up, not '%3'",
+                                                     "%1 is an option's name, %2 the least value, %3 the value given")
+                             .arg(option.names().front())
+                             .arg(least)
+                             .arg(text));
+    return false;
+}
+
+}  // namespace
+
+bool windowArguments(const QCommandLineParser& parser, int* from, int* count, int* status)
+{
+    return wholeNumber(parser, fromOption(), 0, from, status) && wholeNumber(parser, countOption(), 1, count, status);
 }
 
 QCommandLineOption outputOption()

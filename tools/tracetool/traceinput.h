@@ -63,6 +63,16 @@ bool traceArguments(const QCommandLineParser& parser, int* status);
 // --time-format FORMAT, shared by the commands that show times.
 QCommandLineOption timeFormatOption();
 
+// --from N and --count N: the window of events of the commands that draw a
+// trace, counted from 0 in reading order as dump lists them.
+QCommandLineOption fromOption();
+QCommandLineOption countOption();
+// Reads --from (from 0) and --count (from 1) into *from and *count, which
+// keep their defaults for an option not given; a number larger than an int
+// holds is as good as the largest.  False, with a usage error in *status,
+// for anything else.
+bool windowArguments(const QCommandLineParser& parser, int* from, int* count, int* status);
+
 // -o, --output FILE, shared by the commands that write a file.
 QCommandLineOption outputOption();
 // False, with a usage error in *status, when -o is given an empty name.

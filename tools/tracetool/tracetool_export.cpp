@@ -6,8 +6,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <climits>
 #include <ostream>
 
 namespace {
@@ -25,41 +23,9 @@ QCommandLineOption formatOption()
                               QStringLiteral("the diagram language: plantuml or mermaid"), QStringLiteral("LANGUAGE"));
 }
 
-QCommandLineOption fromOption()
-{
-    return QCommandLineOption(QStringLiteral("from"), QStringLiteral("start at event N (default 0)"),
-                              QStringLiteral("N"));
-}
-
-QCommandLineOption countOption()
-{
-    return QCommandLineOption(QStringLiteral("count"), QStringLiteral("show at most N events (default: all)"),
-                              QStringLiteral("N"));
-}
-
 QList<QCommandLineOption> options()
 {
     return {formatOption(), outputOption(), fromOption(), countOption(), timeFormatOption()};
-}
-
-// The value of a --from or --count option, a whole number from 0 up (a
-// larger one than an int holds is as good as the largest); `value` keeps
-// its default when the option is not given.
-bool countArgument(const QCommandLineParser& parser, const QCommandLineOption& option, int* value, int* status)
-{
-    if (!parser.isSet(option))
-        return true;
-    bool ok = false;
-    const QString text = parser.value(option);
-    const qulonglong number = text.toULongLong(&ok, 10);
-    if (ok && !text.startsWith(u'+')) {
-        *value = int(std::min<qulonglong>(number, INT_MAX));
-        return true;
-    }
-    *status = usageError(QCoreApplication::translate("tracetool", "--%1 takes a whole number from 0 up, not '%2'",
-                                                     "%1 is an option's name, %2 the value given")
-                             .arg(option.names().front(), text));
-    return false;
 }
 
 bool exportArguments(const QCommandLineParser& parser, SequenceExportOptions* options, int* status)
@@ -75,8 +41,7 @@ bool exportArguments(const QCommandLineParser& parser, SequenceExportOptions* op
     }
     if (parser.isSet(timeFormatOption()))
         options->timeFormat = parser.value(timeFormatOption());
-    return countArgument(parser, fromOption(), &options->from, status)
-        && countArgument(parser, countOption(), &options->count, status) && outputArgument(parser, status);
+    return windowArguments(parser, &options->from, &options->count, status) && outputArgument(parser, status);
 }
 
 int run(const QCommandLineParser& parser)

@@ -30,18 +30,6 @@ QCommandLineOption outputOption()
                               QStringLiteral("FILE"));
 }
 
-QCommandLineOption fromOption()
-{
-    return QCommandLineOption(QStringLiteral("from"), QStringLiteral("start at event N (default 0, the first)"),
-                              QStringLiteral("N"));
-}
-
-QCommandLineOption countOption()
-{
-    return QCommandLineOption(QStringLiteral("count"), QStringLiteral("draw N events (default: all that follow)"),
-                              QStringLiteral("N"));
-}
-
 QCommandLineOption scaleOption()
 {
     return QCommandLineOption(QStringLiteral("scale"),
@@ -54,19 +42,6 @@ QCommandLineOption scaleOption()
 QList<QCommandLineOption> options()
 {
     return {outputOption(), fromOption(), countOption(), timeFormatOption(), scaleOption()};
-}
-
-// An option's whole number, at least `least`; `fallback` when it is not given.
-bool wholeNumber(const QCommandLineParser& parser, const QCommandLineOption& option, int least, int fallback,
-                 int* value)
-{
-    if (!parser.isSet(option)) {
-        *value = fallback;
-        return true;
-    }
-    bool ok = false;
-    *value = parser.value(option).toInt(&ok);
-    return ok && *value >= least;
 }
 
 // The options as the renderer takes them; false after a usage error.
@@ -87,20 +62,16 @@ bool renderOptions(const QCommandLineParser& parser, RenderOptions* options, QSt
     else if (QFile::encodeName(*output) != QAFileUtil::encodeName(*output))
         problem =
             QCoreApplication::translate("tracetool", "the output file name is not valid UTF-8: '%1'").arg(*output);
-    else if (!wholeNumber(parser, fromOption(), 0, 0, &options->from))
-        problem = QCoreApplication::translate("tracetool", "--from takes a number of events from 0: '%1'")
-                      .arg(parser.value(fromOption()));
-    else if (!wholeNumber(parser, countOption(), 1, -1, &options->count))
-        problem = QCoreApplication::translate("tracetool", "--count takes a number of events from 1: '%1'")
-                      .arg(parser.value(countOption()));
     else if (!scaleOk || !(options->scale >= SequenceDiagram::minScale && options->scale <= SequenceDiagram::maxScale))
         problem = QCoreApplication::translate("tracetool", "--scale takes a number from %1 to %2: '%3'")
                       .arg(SequenceDiagram::minScale)
                       .arg(SequenceDiagram::maxScale)
                       .arg(parser.value(scaleOption()));
-    if (!problem.isEmpty())
+    if (!problem.isEmpty()) {
         *status = usageError(problem);
-    return problem.isEmpty();
+        return false;
+    }
+    return windowArguments(parser, &options->from, &options->count, status);
 }
 
 // Qt's own notes (a missing runtime directory, say) are not the user's
