@@ -5,6 +5,7 @@
 #include "render/builder_p.h"
 
 #include <algorithm>
+#include <limits>
 
 void LayoutBuilder::buildBars()
 {
@@ -13,6 +14,8 @@ void LayoutBuilder::buildBars()
     for (int c = 1; c < int(layout_.columns.size()); ++c)
         addOuterBars(c);
     addNestedBars();
+    for (std::vector<LevelBars>& levels : barsOf_)
+        indexBars(levels);
 }
 
 void LayoutBuilder::addOuterBars(int c)
@@ -45,9 +48,12 @@ void LayoutBuilder::addNestedBars()
         if (c <= 0)
             continue;
         std::vector<Span>& calls = openCalls[std::size_t(c)];
+        // The outer bars follow each other: the first that ends at or after
+        // the message is the only one that can hold it.
         const auto& spans = spansOf_[std::size_t(c)];
-        const bool nested = std::any_of(spans.begin(), spans.end(),
-                                        [index](const Span& span) { return span.start < index && index <= span.end; });
+        const auto holder = std::lower_bound(spans.begin(), spans.end(), index,
+                                             [](const Span& span, int value) { return span.end < value; });
+        const bool nested = holder != spans.end() && holder->start < index;
         if (!nested) {
             calls.clear();
             continue;
@@ -82,8 +88,46 @@ void LayoutBuilder::addBar(int c, int level, const Span& span)
     bar.style = styles_.slot(TCF::INSTANCE_ACTIVATED);
     bar.rect = QRectF(centre - geometry::barHalfWidth, top, 2 * geometry::barHalfWidth,
                       std::max(bottom - top, geometry::barHalfWidth));
-    barsOf_[std::size_t(c)].push_back(int(layout_.bars.size()));
+    std::vector<LevelBars>& levels = barsOf_[std::size_t(c)];
+    auto atLevel =
+        std::find_if(levels.begin(), levels.end(), [level](const LevelBars& bars) { return bars.level == level; });
+    if (atLevel == levels.end())
+        atLevel = levels.insert(levels.end(), LevelBars{level, {}, {}});
+    atLevel->bars.push_back(int(layout_.bars.size()));
     layout_.bars.push_back(bar);
+}
+
+// Orders a column's levels deepest first and each level's bars by their
+// tops, and records how far down they reach.
+void LayoutBuilder::indexBars(std::vector<LevelBars>& levels)
+{
+    std::sort(levels.begin(), levels.end(), [](const LevelBars& a, const LevelBars& b) { return a.level > b.level; });
+    for (LevelBars& level : levels) {
+        std::stable_sort(level.bars.begin(), level.bars.end(), [this](int a, int b) {
+            return layout_.bars[std::size_t(a)].rect.top() < layout_.bars[std::size_t(b)].rect.top();
+        });
+        double reach = -std::numeric_limits<double>::infinity();
+        for (int b : level.bars) {
+            reach = std::max(reach, layout_.bars[std::size_t(b)].rect.bottom());
+            level.reach.push_back(reach);
+        }
+    }
+}
+
+// The bar of `level` added last among those that cover y and that `opener`
+// does not start; null when there is none.
+const Bar* LayoutBuilder::coveringBar(const LevelBars& level, double y, const TDFObject* opener) const
+{
+    const auto below = std::upper_bound(level.bars.begin(), level.bars.end(), y, [this](double value, int b) {
+        return value < layout_.bars[std::size_t(b)].rect.top();
+    });
+    int found = -1;
+    for (auto i = std::size_t(below - level.bars.begin()); i > 0 && level.reach[i - 1] >= y; --i) {
+        const Bar& bar = layout_.bars[std::size_t(level.bars[i - 1])];
+        if (y <= bar.rect.bottom() && bar.start != opener)
+            found = std::max(found, level.bars[i - 1]);
+    }
+    return found < 0 ? nullptr : &layout_.bars[std::size_t(found)];
 }
 
 // The row line of a drawn event; the top of the next row for an event
@@ -105,15 +149,10 @@ double LayoutBuilder::eventY(TDFObject* object) const
 // the innermost bar there (other than one `opener` starts), else the lifeline.
 double LayoutBuilder::edgeX(int c, double y, double towardsX, const TDFObject* opener) const
 {
-    const Bar* innermost = nullptr;
-    for (int b : barsOf_[std::size_t(c)]) {
-        const Bar& bar = layout_.bars[std::size_t(b)];
-        const bool covers = bar.rect.top() <= y && y <= bar.rect.bottom() && bar.start != opener;
-        if (covers && (!innermost || bar.level >= innermost->level))
-            innermost = &bar;
-    }
     const double x = layout_.columns[std::size_t(c)].x;
-    if (!innermost)
-        return x;
-    return towardsX < x ? innermost->rect.left() : innermost->rect.right();
+    for (const LevelBars& level : barsOf_[std::size_t(c)]) {
+        if (const Bar* innermost = coveringBar(level, y, opener))
+            return towardsX < x ? innermost->rect.left() : innermost->rect.right();
+    }
+    return x;
 }

@@ -42,6 +42,14 @@ struct Span {
     int end;
 };
 
+// The bars of one column at one level, by their tops, with how far down the
+// bars up to each one reach, so that edgeX looks only at the bars near y.
+struct LevelBars {
+    int level = 0;
+    std::vector<int> bars;      // indexes into the layout's bars
+    std::vector<double> reach;  // reach[i]: the lowest bottom of bars[0..i]
+};
+
 // How far a row's content reaches above and below its line.
 struct Extent {
     double above = 0;
@@ -61,9 +69,9 @@ private:
     std::vector<RowKind> kinds_;          // per row
     std::vector<double> annotationTops_;  // per row: where the notes and glyphs below it start
     QHash<const TDFInstance*, int> columnOf_;
-    QHash<const TDFObject*, int> rowOf_;      // the row an event is drawn in
-    std::vector<std::vector<int>> barsOf_;    // per column: indexes into the layout's bars
-    std::vector<std::vector<Span>> spansOf_;  // per column: its outer bars, in the whole trace
+    QHash<const TDFObject*, int> rowOf_;          // the row an event is drawn in
+    std::vector<std::vector<LevelBars>> barsOf_;  // per column, deepest level first
+    std::vector<std::vector<Span>> spansOf_;      // per column: its outer bars, in the whole trace, in order
     double headerTop_ = geometry::margin;
     double headerHeight_ = 0;
     double rowsTop_ = 0;
@@ -106,6 +114,8 @@ private:
     void addOuterBars(int column);
     void addNestedBars();
     void addBar(int column, int level, const Span& span);
+    void indexBars(std::vector<LevelBars>& levels);
+    const Bar* coveringBar(const LevelBars& bars, double y, const TDFObject* opener) const;
     double eventY(TDFObject* object) const;
     double edgeX(int column, double y, double towardsX, const TDFObject* opener = nullptr) const;
 
