@@ -27,6 +27,19 @@ void writeInstanceId(TDFWriter& writer, const TDFInstance* instance)
         *writer.stream << '0';
 }
 
+// A TM or HS value.  The number syntax takes 32 bits at most in hexadecimal:
+// a larger value goes as its high and low halves.
+void writeLongValue(TDFWriter& writer, unsigned long value)
+{
+    if (value > largest32Bits) {
+        writer.writeHexa(value >> 32);
+        *writer.stream << ' ';
+        writer.writeHexa(value & largest32Bits);
+    } else {
+        writer.writeHexa(value);
+    }
+}
+
 // A CI line, whether or not the instance is already selected.
 void selectInstance(TDFWriter& writer, TDFInstance* instance)
 {
@@ -132,15 +145,17 @@ void TDFWriter::writeTime(TDFObject* object)
     if (!writeTimes || !object)
         return;
     record(*this, TDFOpcode::TM) << ' ';
-    // The number syntax takes 32 bits at most in hexadecimal: a larger time
-    // goes as its high and low halves.
-    if (object->time > largest32Bits) {
-        writeHexa(object->time >> 32);
-        *stream << ' ';
-        writeHexa(object->time & largest32Bits);
-    } else {
-        writeHexa(object->time);
-    }
+    writeLongValue(*this, object->time);
+    *stream << '\n';
+}
+
+void TDFWriter::writeHeapSize(TDFObject* object)
+{
+    if (object->heapSize == heapSize)
+        return;
+    heapSize = object->heapSize;
+    record(*this, TDFOpcode::HS) << ' ';
+    writeLongValue(*this, heapSize);
     *stream << '\n';
 }
 
@@ -220,6 +235,7 @@ void TDFWriter::startNewTrace()
     nextBlockRef = 1;
     currentBlock = nullptr;
     currentInstance = nullptr;
+    heapSize = 0;
 }
 
 void TDFObject::write(TDFWriter&) {}
@@ -262,6 +278,7 @@ void TDFMessageCall::write(TDFWriter& writer)
     if (ownSender && !message->sender)
         writer.changeInstance(nullptr);
     writer.writeStyle(message);
+    writer.writeHeapSize(this);
     record(writer, TDFOpcode::MC) << ' ' << callId;
     if (model)
         *writer.stream << ' ' << model->id;
@@ -393,6 +410,7 @@ void TDFMessage::write(TDFWriter& writer)
     if (!call)
         writer.writeStyle(this);  // a call's style goes with its MC line
     writer.writeTime(this);
+    writer.writeHeapSize(this);
     record(writer, TDFOpcode::ME) << ' ';
     writer.writeHexa(model->id);
     writeInstanceId(writer, receiver);
@@ -412,6 +430,7 @@ void TDFMessageReturn::write(TDFWriter& writer)
     const TDFDBMessage* model = message ? message->model : nullptr;
     selectBlockOf(writer, model);
     writer.writeAttributes(this);
+    writer.writeHeapSize(this);
     record(writer, TDFOpcode::MR);
     if (model) {
         *writer.stream << ' ';

@@ -33,7 +33,8 @@ public:
     TDFDefinitionBlock* currentBlock = nullptr;
     TDFInstance* currentInstance = nullptr;  // as the reader of the output will have it
     int nextBlockRef = 1;
-    bool writeTimes = false;  // a TM line before every timed record
+    bool writeTimes = false;     // a TM line before every timed record
+    unsigned long heapSize = 0;  // as the reader of the output will have it
     // Selected for a record that names something of the configuration (a
     // style, a glyph, a thread state) when no block is selected yet.
     TDFDefinitionBlock* defaultBlock = nullptr;
@@ -53,6 +54,9 @@ public:
     void writeStyle(TDFObject* object);
     // TM line of the object's time, when writeTimes is set.
     void writeTime(TDFObject* object);
+    // HS line of a message's, call's or return's heap size, when it differs
+    // from the last one written.
+    void writeHeapSize(TDFObject* object);
     // Up to 999999 in decimal, up to 4294967295 in hexadecimal ("0f4240h"),
     // beyond in decimal.
     void writeHexa(unsigned long value);

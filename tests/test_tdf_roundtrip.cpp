@@ -24,7 +24,7 @@ std::string modelRef(const TDFDBObject* model)
 std::string fingerprint(TDFObject* object)
 {
     std::string out = describe(object) + " link=" + text(object->link()) + " style=" + styleRef(object->style())
-        + " time=" + std::to_string(object->time);
+        + " time=" + std::to_string(object->time) + " heap=" + std::to_string(object->heapSize);
     if (object->note)
         out += " note=" + text(object->note->name());
     if (object->glyph)

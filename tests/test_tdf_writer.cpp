@@ -135,6 +135,17 @@ TEST(TDFWriter, TimesGoBeforeTheirRecords)
     EXPECT_EQ(written(trace.reader, false), "SF 1 1 2\nNI 1 7\nME 10 0\nET\n");
 }
 
+// A heap size goes before the message, call or return that carries it,
+// when it changed, with the two-number form above 32 bits; the other
+// events carry none.
+TEST(TDFWriter, HeapSizesGoBeforeTheMessagesThatCarryThem)
+{
+    Trace trace;
+    EXPECT_EQ(trace.read(std::string(standardBlock) + "HS 2048\nNI 1 7\nME 10 0\nMR\nAC \"a\" 0\nHS 1 2\nME 10 0\n"),
+              Texts{});
+    EXPECT_EQ(written(trace.reader), "SF 1 1 2\nNI 1 7\nHS 2048\nME 10 0\nMR 10\nAC \"a\" 0\nHS 1 2\nME 10 0\n");
+}
+
 TEST(TDFWriter, TheOutputReadsBackIntoTheSameObjects)
 {
     Trace original;

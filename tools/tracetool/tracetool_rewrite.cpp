@@ -10,8 +10,9 @@ namespace {
 
 const char details[] = "Reads the traces as check does, then writes what was read back as trace\n"
                        "lines: the definition blocks first, then the events, selecting blocks and\n"
-                       "instances only where they change.  The output reads back into the same\n"
-                       "objects.";
+                       "instances only where they change, with the heap sizes of the messages.\n"
+                       "The output reads back into the same objects; their times too with --times\n"
+                       "(without it, the events take the times the reader gives them).";
 
 QCommandLineOption timesOption()
 {
