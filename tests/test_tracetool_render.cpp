@@ -63,7 +63,8 @@ TEST(TraceToolRender, CommandLineAndFileErrors)
          usage("--from 34 is past the last event: the trace has 34 events")},
         {{"render", "-o", svg, config, traces + "missing.tdf"},
          "tracetool: cannot read '" + traces + "missing.tdf': no such file\n"},
-        {{"render", "-o", svg, traces + "missing.qares", rtos}, "tracetool: " + traces + "missing.qares: "},
+        {{"render", "-o", svg, traces + "missing.qares", rtos},
+         "tracetool: cannot read '" + traces + "missing.qares': no such file\n"},
         {{"render", "-o", dir.filePath("no/such/dir/out.svg"), config, rtos},
          "tracetool: cannot write '" + dir.filePath("no/such/dir/out.svg") + "': "},
     };

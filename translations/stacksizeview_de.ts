@@ -764,11 +764,6 @@ Der Befehl kann nicht ausgeführt werden</translation>
         <translation>ein leerer Name für die Ausgabedatei</translation>
     </message>
     <message>
-        <source>cannot write &apos;%1&apos;</source>
-        <comment>%1 is a file name</comment>
-        <translation>„%1“ kann nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>1 error</source>
         <translation>1 Fehler</translation>
     </message>
@@ -830,6 +825,15 @@ Der Befehl kann nicht ausgeführt werden</translation>
         <source>--%1 takes a whole number from %2 up, not &apos;%3&apos;</source>
         <comment>%1 is an option&apos;s name, %2 the least value, %3 the value given</comment>
         <translation>--%1 erwartet eine ganze Zahl ab %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <comment>%1 is a file name, %2 the reason</comment>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -764,11 +764,6 @@ Impossible d&apos;exécuter la commande</translation>
         <translation>un nom de fichier de sortie vide</translation>
     </message>
     <message>
-        <source>cannot write &apos;%1&apos;</source>
-        <comment>%1 is a file name</comment>
-        <translation>impossible d&apos;écrire « %1 »</translation>
-    </message>
-    <message>
         <source>1 error</source>
         <translation>1 erreur</translation>
     </message>
@@ -830,6 +825,15 @@ Impossible d&apos;exécuter la commande</translation>
         <source>--%1 takes a whole number from %2 up, not &apos;%3&apos;</source>
         <comment>%1 is an option&apos;s name, %2 the least value, %3 the value given</comment>
         <translation>--%1 attend un nombre entier à partir de %2, et non « %3 »</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <comment>%1 is a file name, %2 the reason</comment>
+        <translation>impossible d&apos;écrire « %1 » : %2</translation>
     </message>
 </context>
 </TS>

@@ -10,10 +10,13 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fstream>
 
 #include <iostream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +50,22 @@ std::function<void(long long)> progressOf(const QString& fileName)
 }
 
 }  // namespace
+
+bool isReadable(const QString& fileName)
+{
+    // By the file name's own bytes, which QFileInfo would not keep when
+    // they are not UTF-8.
+    const QByteArray path = QAFileUtil::encodeName(fileName);
+    struct stat status;
+    const bool exists = ::stat(path.constData(), &status) == 0;
+    if (exists && !S_ISDIR(status.st_mode) && ::access(path.constData(), R_OK) == 0)
+        return true;
+    printError(QCoreApplication::translate("tracetool", "cannot read '%1': %2", "%1 is a file name, %2 the reason")
+                   .arg(fileName,
+                        exists ? QCoreApplication::translate("tracetool", "not a readable file")
+                               : QCoreApplication::translate("tracetool", "no such file")));
+    return false;
+}
 
 TraceInput::TraceInput() : errorsBefore_(Error::error_count_), warningsBefore_(Error::warn_count_)
 {
@@ -106,14 +125,8 @@ int TraceInput::loadConfiguration(const QString& fileName)
 
 int TraceInput::readTrace(const QString& fileName)
 {
-    const QFileInfo info(fileName);
-    if (!info.isFile() || !info.isReadable()) {
-        printError(QCoreApplication::translate("tracetool", "cannot read '%1': %2", "%1 is a file name, %2 the reason")
-                       .arg(fileName,
-                            info.exists() ? QCoreApplication::translate("tracetool", "not a readable file")
-                                          : QCoreApplication::translate("tracetool", "no such file")));
+    if (!isReadable(fileName))
         return ExitTrouble;
-    }
     const std::function<void(long long)> progress = progressOf(fileName);
     const bool read = reader_->readFile(fileName, progress);
     if (progress)
@@ -145,6 +158,8 @@ int readResourceFile(const QString& fileName, std::unique_ptr<QARes>* root)
 {
     QByteArray text;
     QString error;
+    if (!isReadable(fileName))
+        return ExitTrouble;
     if (!QAFileUtil::readFile(fileName, QAResMaxTextSize, &text, &error)) {
         printError(error);
         return ExitTrouble;
@@ -211,7 +226,8 @@ bool windowArguments(const QCommandLineParser& parser, int* from, int* count, in
 QCommandLineOption outputOption()
 {
     return QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                              QStringLiteral("write to FILE instead of standard output"), QStringLiteral("FILE"));
+                              QStringLiteral("write to FILE ('-': standard output, the default)"),
+                              QStringLiteral("FILE"));
 }
 
 bool outputArgument(const QCommandLineParser& parser, int* status)
@@ -225,16 +241,20 @@ bool outputArgument(const QCommandLineParser& parser, int* status)
 int writeOutput(const QCommandLineParser& parser, const std::function<void(std::ostream&)>& write, int status)
 {
     const QString output = parser.value(outputOption());
-    if (output.isEmpty()) {
+    if (output.isEmpty() || output == QLatin1String("-")) {
         write(std::cout);
         return status;
     }
+    errno = 0;
     std::ofstream file(QAFileUtil::encodeName(output).toStdString(), std::ios::binary);
     if (file)
         write(file);
     file.close();
     if (!file) {
-        printError(QCoreApplication::translate("tracetool", "cannot write '%1'", "%1 is a file name").arg(output));
+        const QString reason = errno ? QString::fromLocal8Bit(std::strerror(errno))
+                                     : QCoreApplication::translate("tracetool", "write error");
+        printError(QCoreApplication::translate("tracetool", "cannot write '%1': %2", "%1 is a file name, %2 the reason")
+                       .arg(output, reason));
         return ExitTrouble;
     }
     return status;

@@ -51,6 +51,10 @@ private:
 // "warning: MESSAGE", translated, without the message's trailing line feeds.
 QString reportText(Error::Severity severity, const QString& message);
 
+// True when `fileName` names something to read from (a file, a pipe or a
+// device); else says why ("no such file", "not a readable file") and false.
+bool isReadable(const QString& fileName);
+
 // Reads a file of resource text into *root.  Returns ExitTrouble after
 // saying why when the file cannot be read, ExitInputErrors after printing
 // the syntax error, else ExitOk.
@@ -77,7 +81,8 @@ bool windowArguments(const QCommandLineParser& parser, int* from, int* count, in
 QCommandLineOption outputOption();
 // False, with a usage error in *status, when -o is given an empty name.
 bool outputArgument(const QCommandLineParser& parser, int* status);
-// Calls `write` with standard output, or with the file that -o names.
+// Calls `write` with standard output, or with the file that -o names ("-"
+// is standard output).
 // Returns `status`, or ExitTrouble after saying so when the file cannot be
 // written.
 int writeOutput(const QCommandLineParser& parser, const std::function<void(std::ostream&)>& write, int status);
