@@ -46,6 +46,12 @@ TEST(TraceToolTrace, ExitStatusesAndReports)
          {"tracetool: cannot read '" + traces + "missing.tdf': no such file\n"}},
         {{"check", config, traces}, 2, {"tracetool: cannot read '" + traces + "': not a readable file\n"}},
         {{"check", config, "/dev/null"}, 0, {"0 errors, 0 warnings\n"}},
+        // The count takes in the configuration's syntax error, and the
+        // reports made before a file that cannot be read.
+        {{"check", rtos, rtos}, 1, {rtos + ":1:5: expected '=' or '{' after the tag", "8 errors, 1 warning\n"}},
+        {{"check", config, mistakes, "/missing.tdf"},
+         2,
+         {"tracetool: cannot read '/missing.tdf': no such file\n", "12 errors, 1 warning\n"}},
         {{"check", traces + "missing.qares", rtos},
          2,
          {"tracetool: cannot read '" + traces + "missing.qares': no such file\n"}},
@@ -190,8 +196,11 @@ TEST(TraceToolExport, TraceWithErrorsStillGivesItsDiagram)
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains("mistakes.tdf:2: error: no definition block while reading message\n"));
     EXPECT_EQ(run.out.toStdString(), golden("mistakes.mmd").toStdString());
-    EXPECT_EQ(tracetool({"export", "-f", "mermaid", "--from", "99999999999", config, traces + "rtos.tdf"}).out,
-              "sequenceDiagram\n    actor World\n");
+    const ProgramRun past =
+        tracetool({"export", "-f", "mermaid", "--from", "99999999999", config, traces + "rtos.tdf"});
+    EXPECT_EQ(past.status, 2);
+    EXPECT_EQ(past.out, "");
+    EXPECT_EQ(past.err, usageOfExport("--from 2147483647 is past the last event: the trace has 34 events"));
     EXPECT_EQ(tracetool({"export", "-f", "plantuml", config, traces + "rtos.tdf"}, ">/dev/full").status, 2);
 }
 

@@ -80,7 +80,7 @@ TraceInput::~TraceInput()
 
 int TraceInput::errors() const
 {
-    return Error::error_count_ - errorsBefore_;
+    return Error::error_count_ - errorsBefore_ + syntaxErrors_;
 }
 
 int TraceInput::warnings() const
@@ -114,8 +114,10 @@ int TraceInput::loadConfiguration(const QString& fileName)
     configurations_ = std::make_unique<TCFList>();
     reader_ = std::make_unique<TDF>(configurations_.get());
     std::unique_ptr<QARes> root;
-    if (const int status = readResourceFile(fileName, &root); status != ExitOk)
+    if (const int status = readResourceFile(fileName, &root); status != ExitOk) {
+        syntaxErrors_ += status == ExitInputErrors;
         return status;
+    }
     if (TCFList* loaded = readTCFFromResources(root.get())) {
         configurations_.reset(loaded);
         reader_ = std::make_unique<TDF>(configurations_.get());
@@ -221,6 +223,17 @@ bool wholeNumber(const QCommandLineParser& parser, const QCommandLineOption& opt
 bool windowArguments(const QCommandLineParser& parser, int* from, int* count, int* status)
 {
     return wholeNumber(parser, fromOption(), 0, from, status) && wholeNumber(parser, countOption(), 1, count, status);
+}
+
+bool windowStartsInTrace(const TDF& reader, int from, int* status)
+{
+    if (from == 0 || from < reader.objects.count)
+        return true;
+    *status = usageError(
+        QCoreApplication::translate("tracetool", "--from %1 is past the last event: the trace has %2 events")
+            .arg(from)
+            .arg(reader.objects.count));
+    return false;
 }
 
 QCommandLineOption outputOption()

@@ -42,6 +42,7 @@ private:
     std::unique_ptr<TDF> reader_;
     int errorsBefore_;
     int warningsBefore_;
+    int syntaxErrors_ = 0;  // of the configuration file, which the error reporter does not count
 
     int loadConfiguration(const QString& fileName);
     int readTrace(const QString& fileName);
@@ -76,6 +77,9 @@ QCommandLineOption countOption();
 // holds is as good as the largest.  False, with a usage error in *status,
 // for anything else.
 bool windowArguments(const QCommandLineParser& parser, int* from, int* count, int* status);
+// False, with a usage error in *status, when --from is past the last event
+// of a trace that has events.
+bool windowStartsInTrace(const TDF& reader, int from, int* status);
 
 // -o, --output FILE, shared by the commands that write a file.
 QCommandLineOption outputOption();

@@ -29,7 +29,7 @@ int run(const QCommandLineParser& parser)
 {
     TraceInput input;
     const int status = input.read(parser);
-    if (status != ExitTrouble)
+    if (status != ExitTrouble || input.errors() || input.warnings())
         std::cerr << countsText(input.errors(), input.warnings()) << '\n';
     return status;
 }

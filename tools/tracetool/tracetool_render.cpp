@@ -93,11 +93,9 @@ void startGuiApplication()
 
 int draw(TDF& reader, const RenderOptions& options, const QString& output)
 {
-    if (options.from > 0 && options.from >= reader.objects.count)
-        return usageError(
-            QCoreApplication::translate("tracetool", "--from %1 is past the last event: the trace has %2 events")
-                .arg(options.from)
-                .arg(reader.objects.count));
+    int status = ExitOk;
+    if (!windowStartsInTrace(reader, options.from, &status))
+        return status;
     startGuiApplication();
     const SequenceDiagram diagram(reader, options);
     QString error;
