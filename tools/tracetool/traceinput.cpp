@@ -229,10 +229,10 @@ bool windowStartsInTrace(const TDF& reader, int from, int* status)
 {
     if (from == 0 || from < reader.objects.count)
         return true;
-    *status = usageError(
-        QCoreApplication::translate("tracetool", "--from %1 is past the last event: the trace has %2 events")
-            .arg(from)
-            .arg(reader.objects.count));
+    *status =
+        usageError(QCoreApplication::translate("tracetool", "--from %1 is past the last event: the trace has %2 events")
+                       .arg(from)
+                       .arg(reader.objects.count));
     return false;
 }
 
