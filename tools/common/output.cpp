@@ -56,6 +56,14 @@ void printError(const QString& message)
     std::cerr << programName << ": " << message << '\n';
 }
 
+void showOnlyQtErrors()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            printError(message);
+    });
+}
+
 void setProgramName(const QString& name)
 {
     programName = name;

@@ -28,6 +28,11 @@ void writeVerbatim(std::ostream& out, const QString& text);
 // Writes "PROGRAM: message" on standard error.
 void printError(const QString& message);
 
+// From now on, of Qt's own messages only the critical ones are shown (as
+// errors): its notes, such as a missing runtime directory on the offscreen
+// platform, are not the user's business.
+void showOnlyQtErrors();
+
 // The name in front of the program's messages; runProgram sets it.
 void setProgramName(const QString& name);
 

@@ -38,8 +38,9 @@ bool isExecutableFile(const QString& program)
 bool checkInputs(const HostOptions& options, QString* error)
 {
     for (const QString& file : options.files) {
-        if (!QFileInfo(file).isFile()) {
-            *error = QStringLiteral("no such file: %1").arg(file);
+        const QFileInfo info(file);
+        if (!info.isFile()) {
+            *error = (info.exists() ? QStringLiteral("not a file: %1") : QStringLiteral("no such file: %1")).arg(file);
             return false;
         }
     }
@@ -54,8 +55,10 @@ bool checkInputs(const HostOptions& options, QString* error)
 void chooseQtPlatform()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        showOnlyQtErrors();
+    }
 }
 
 // An opener started by create runs on after it returns; its output arrives
@@ -84,7 +87,8 @@ bool openFiles(QAStViewerPlugin* viewer, HostStudio* studio, const HostOptions& 
 }
 
 // The plug-in reports nothing: a destination not written during the export
-// means the copy failed.
+// means the copy failed, because of the destination when it cannot be
+// written (exit status 2), else for want of a report (1).
 int exportReport(QAStViewerPlugin* viewer, const HostOptions& options, ConsoleOutput* output)
 {
     const QString destination =
@@ -95,10 +99,13 @@ int exportReport(QAStViewerPlugin* viewer, const HostOptions& options, ConsoleOu
     output->endRawText();
     if (QAFileUtil::writtenSince(destination, started))
         return ExitOk;
-    return fail(ExitInputErrors,
-                QStringLiteral("export to %1 failed: there is no report to copy, or the destination "
-                               "cannot be written")
-                    .arg(destination));
+    const QFileInfo directory(options.exportDirectory);
+    if (!directory.isDir() || !directory.isWritable() || QFileInfo(destination).isDir())
+        return fail(ExitTrouble,
+                    QStringLiteral("export to %1 failed: the destination cannot be written").arg(destination));
+    return fail(
+        ExitInputErrors,
+        QStringLiteral("export to %1 failed: there is no report to copy, or it cannot be copied").arg(destination));
 }
 
 int run(QAStViewerPlugin* viewer, HostStudio* studio, const HostOptions& options)
@@ -135,8 +142,8 @@ const Program program = {
     "stacksize-host",
     "Exit status: 0 on success; 1 when the plug-in cannot be loaded, the files\n"
     "give no new report (nothing to merge or open, or the script or the browser\n"
-    "failed) or the export fails; 2 on a bad command line, a missing file or\n"
-    "interpreter, or unwritable output.",
+    "failed) or there is no report to export; 2 on a bad command line, a missing\n"
+    "file or interpreter, or an export destination that cannot be written.",
     nullptr,  // links only the host SDK, not the library that holds the translator
 };
 

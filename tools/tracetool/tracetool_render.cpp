@@ -74,20 +74,12 @@ bool renderOptions(const QCommandLineParser& parser, RenderOptions* options, QSt
     return windowArguments(parser, &options->from, &options->count, status);
 }
 
-// Qt's own notes (a missing runtime directory, say) are not the user's
-// business; its critical messages are.
-void qtMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        printError(message);
-}
-
 // The renderer measures text with fonts: a QGuiApplication, on the
 // offscreen platform since nothing is shown.
 void startGuiApplication()
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(qtMessage);
+    showOnlyQtErrors();
     replaceApplication<QGuiApplication>();
 }
 
