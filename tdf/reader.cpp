@@ -219,7 +219,10 @@ bool TDF::readFile(const QString& name, const std::function<void(long long bytes
     long long bytesRead = 0;
     long long nextProgress = progressStep;
     for (ssize_t length; (length = getline(&line, &capacity, file)) >= 0;) {
-        read(line, nullptr, nullptr);
+        // A UTF-8 byte-order mark, which some editors write at the start of
+        // a file, is not part of its first line.
+        const bool byteOrderMark = bytesRead == 0 && length >= 3 && std::memcmp(line, "\xEF\xBB\xBF", 3) == 0;
+        read(line + (byteOrderMark ? 3 : 0), nullptr, nullptr);
         bytesRead += length;
         if (progress && bytesRead >= nextProgress) {
             progress(bytesRead);

@@ -266,6 +266,16 @@ TEST_F(TraceFile, EveryPhysicalLineIsReadWholeAndCountedOnce)
     EXPECT_EQ(trace.reader.instances.head->item->name().size(), int(longName.size()));
 }
 
+TEST_F(TraceFile, AByteOrderMarkStartsOnlyTheFile)
+{
+    Trace trace;
+    const std::string mark = "\xEF\xBB\xBF";
+    const QString path = write("bom.tdf", mark + std::string(standardBlock) + mark + "NI 1 7\n");
+    EXPECT_TRUE(trace.reader.readFile(path));
+    EXPECT_EQ(trace.reports.take(), Texts{path.toStdString() + ":14: unknown opcode or unexpected opcode"});
+    EXPECT_EQ(trace.reader.blocks.count, 1);
+}
+
 TEST_F(TraceFile, ASecondFileAddsToTheFirstAndADirectoryIsUnreadable)
 {
     Trace trace;
