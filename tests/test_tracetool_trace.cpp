@@ -89,6 +89,17 @@ TEST(TraceToolTrace, DumpAndStatsDescribeEveryObject)
               "1ms 85us  glyph  check failed \"sample out of range late\"  on Controller[0]#200  "
               "link firmware/main.c#errors");
 
+    // A quote and a backslash are escaped as in a trace, so that a text's
+    // own "\t" differs from a tab.
+    QTemporaryDir dir;
+    QFile trace(dir.filePath(QStringLiteral("texts.tdf")));
+    ASSERT_TRUE(trace.open(QIODevice::WriteOnly));
+    trace.write("DB \"RTOS\"\nID 1 0\nIN \"task\" 1 \"Sensor\"\nMS 10 \"read\"\nED\nSF 1 1 0\nNI 1 100\n"
+                "ME 10 0 \"q\\\"uo\\\\te\tx\"\n");
+    trace.close();
+    EXPECT_TRUE(tracetool({"dump", config, trace.fileName()})
+                    .out.endsWith("  message  read \"q\\\"uo\\\\te\\tx\"  Sensor[0]#100 -> world\n"));
+
     const ProgramRun stats = tracetool({"stats", config, traces + "rtos.tdf"});
     EXPECT_EQ(stats.status, 0);
     for (const char* row : {"objects             34\n", "                    message           5\n",

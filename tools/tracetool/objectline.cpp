@@ -7,8 +7,12 @@
 
 namespace {
 
-QString quoted(const QString& text)
+// A text between double quotes, with '"' and '\' escaped by a backslash as
+// in a trace, so that it reads unambiguously once control characters are
+// escaped too.
+QString quoted(QString text)
 {
+    text.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\""));
     return u'"' + text + u'"';
 }
 
