@@ -66,6 +66,13 @@ QString fillFormat(const Naming* naming, Substitute substitute)
     return result;
 }
 
+// Reports a naming list beyond one of its limits: `text` has the limit as
+// %1 and the list's name as %2.
+void limitError(const QString& text, int limit, const char* listName, QARes* element)
+{
+    TCFLoad::error(text.arg(limit).arg(QString::fromUtf8(listName)), element);
+}
+
 // The operand an element of a naming list stands for; null, after a report,
 // for an element that stands for none.
 NamingOp* readOperand(QARes* element, const char* listName)
@@ -73,11 +80,9 @@ NamingOp* readOperand(QARes* element, const char* listName)
     if (QAResString* text = element->toResString()) {
         if (text->value().size() <= maxNamingString)
             return new NamingOp(text->value());
-        TCFLoad::error(QCoreApplication::translate("Load TCF", "string longer than %1 characters into %2 list",
-                                                   "%1 is a number, %2 a list name")
-                           .arg(maxNamingString)
-                           .arg(QString::fromUtf8(listName)),
-                       element);
+        limitError(QCoreApplication::translate("Load TCF", "string longer than %1 characters into %2 list",
+                                               "%1 is a number, %2 a list name"),
+                   maxNamingString, listName, element);
         return nullptr;
     }
     QAResIdentifier* identifier = element->toResIdentifier();
@@ -169,11 +174,9 @@ Naming* _TCFFromResources_Naming(QAResList* list, const char* listName)
     naming->setFormat(first->toResString()->value());
     for (QARes* element = first; element; element = element->next()) {
         if (naming->ops.count > maxOperands) {
-            TCFLoad::error(QCoreApplication::translate("Load TCF", "more than %1 operands into %2 list",
-                                                       "%1 is a number, %2 a list name")
-                               .arg(maxOperands)
-                               .arg(QString::fromUtf8(listName)),
-                           element);
+            limitError(QCoreApplication::translate("Load TCF", "more than %1 operands into %2 list",
+                                                   "%1 is a number, %2 a list name"),
+                       maxOperands, listName, element);
             return nullptr;
         }
         NamingOp* op = readOperand(element, listName);

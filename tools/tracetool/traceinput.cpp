@@ -24,17 +24,6 @@ namespace {
 // Traces this large show how far their reading is, when stderr is a terminal.
 const qint64 progressThreshold = 8 << 20;
 
-void printReport(Error::Severity severity, const QString& message, const QString& fileName, int line, int column)
-{
-    if (!fileName.isNull())
-        std::cerr << fileName << ':';
-    if (line)
-        std::cerr << line << ':';
-    if (column)
-        std::cerr << column << ':';
-    std::cerr << (fileName.isNull() && !line ? "" : " ") << reportText(severity, message) << '\n';
-}
-
 // Prints "tracetool: reading FILE: NN%" over itself on a terminal.
 std::function<void(long long)> progressOf(const QString& fileName)
 {
@@ -50,6 +39,17 @@ std::function<void(long long)> progressOf(const QString& fileName)
 }
 
 }  // namespace
+
+void printReport(Error::Severity severity, const QString& message, const QString& fileName, int line, int column)
+{
+    if (!fileName.isNull())
+        std::cerr << fileName << ':';
+    if (line)
+        std::cerr << line << ':';
+    if (column)
+        std::cerr << column << ':';
+    std::cerr << (fileName.isNull() && !line ? "" : " ") << reportText(severity, message) << '\n';
+}
 
 bool isReadable(const QString& fileName)
 {

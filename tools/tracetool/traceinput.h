@@ -52,6 +52,11 @@ private:
 // "warning: MESSAGE", translated, without the message's trailing line feeds.
 QString reportText(Error::Severity severity, const QString& message);
 
+// The error reporter's handler of the commands: a report the way compilers
+// print them, FILE:LINE:COLUMN: error: MESSAGE, leaving out the parts that
+// are not known.
+void printReport(Error::Severity severity, const QString& message, const QString& fileName, int line, int column);
+
 // True when `fileName` names something to read from (a file, a pipe or a
 // device); else says why ("no such file", "not a readable file") and false.
 bool isReadable(const QString& fileName);

@@ -20,12 +20,6 @@ const char details[] = "Reads each FILE in the resource text format, loads the t
                        "as FILE:LINE:COLUMN: error: MESSAGE.  Control characters in the output are\n"
                        "escaped (\\e, \\r, \\x7f, ...).";
 
-// Prints a loader report the way compilers do, one line each.
-void printReport(Error::Severity severity, const QString& message, const QString& fileName, int line, int column)
-{
-    std::cerr << fileName << ':' << line << ':' << column << ": " << reportText(severity, message) << "\n";
-}
-
 void printConfigurations(const QString& fileName, QARes* root)
 {
     std::cout << "== " << fileName << "\n" << std::flush;
