@@ -6,6 +6,7 @@
 
 void TDF::stamp(TDFObject* object)
 {
+    object->line = (unsigned int)lineNumber;
     object->time = currentTime;
     currentTime += timeStep;
 }

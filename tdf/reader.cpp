@@ -6,6 +6,7 @@
 #include "tdf/reports_p.h"
 #include "tdf/tdfreader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +45,9 @@ void TDF::reset(bool keepDefinitions)
     discardPendingGlyph();
     abandonBlockAction();
     objects.deleteAll();
+    sourceFiles.clear();
+    if (!fileName.isNull())
+        sourceFiles.push_back({fileName, 0});
     sfTable.deleteAll();
     externalTrigger = triggerStart = triggerStop = nullptr;
     instances.clear();
@@ -131,6 +135,14 @@ void TDF::setTDFFileName(const QString& name)
 {
     fileName = name;
     lineNumber = 0;
+    sourceFiles.push_back({name, objects.count});
+}
+
+QString TDF::sourceFileOf(int position) const
+{
+    const auto after = std::upper_bound(sourceFiles.begin(), sourceFiles.end(), position,
+                                        [](int value, const SourceFile& file) { return value < file.firstObject; });
+    return after == sourceFiles.begin() ? QString() : std::prev(after)->fileName;
 }
 
 TDFFactory* TDF::factory()
@@ -193,6 +205,8 @@ void TDF::warning(TDFReport report)
 
 void TDF::appendObject(TDFObject* object)
 {
+    if (!object->line)
+        object->line = (unsigned int)lineNumber;
     object->objectNode = objects.append(object);
     if (loopFirstPending) {
         loopFirstPending = false;

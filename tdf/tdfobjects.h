@@ -112,6 +112,7 @@ public:
 class TDFObject : public TDFCast {
 public:
     TDFObjectType type;
+    unsigned int line = 0;    // the line of its record in the trace file; 0: not read from a file
     Style* style_ = nullptr;  // own style, from an ST line; null: the model's
     QString name_;
     QString linkText;  // own source link, from an LK line

@@ -21,6 +21,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QTextCodec;
 class TCFList;
@@ -93,6 +94,13 @@ public:
     TDFTimeUnitType timeUnit = TIME_UNIT_NONE;
     QString timeFormat;
     QString fileName;
+    // The files the objects came from: those from position `firstObject` of
+    // `objects` on were read from `fileName`, up to the next file's start.
+    struct SourceFile {
+        QString fileName;
+        int firstObject;
+    };
+    std::vector<SourceFile> sourceFiles;
     unsigned long modelessCount = 0;
     int nextThreadColor = 0;
     TDFThread* currentThread = nullptr;
@@ -125,6 +133,9 @@ public:
     void reset(bool keepDefinitions);
     // Names the file in reports and restarts the line count.
     void setTDFFileName(const QString& name);
+    // The file the object at `position` of `objects` was read from; null
+    // for objects not read from a named file.
+    QString sourceFileOf(int position) const;
     void setTimeFormat(const QString& format) { timeFormat = format; }
     void setFactory(TDFFactory* factory) { factory_ = factory; }
     // The installed factory, else the process-wide default one.

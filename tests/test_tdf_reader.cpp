@@ -283,6 +283,11 @@ TEST_F(TraceFile, ASecondFileAddsToTheFirstAndADirectoryIsUnreadable)
     EXPECT_TRUE(trace.reader.readFile(write("b.tdf", "NI 2 8\n")));
     EXPECT_EQ(census(trace.reader), "instance obj0:Sensor #7; instance obj0:Pump #8");
     EXPECT_EQ(trace.reader.lineNumber, 1u);
+    // Each object knows where it came from: its file and the line of its record.
+    EXPECT_EQ(trace.reader.objects.head->item->line, 14u);
+    EXPECT_EQ(trace.reader.objects.head->prev->item->line, 1u);
+    EXPECT_EQ(trace.reader.sourceFileOf(0), dir.filePath("a.tdf"));
+    EXPECT_EQ(trace.reader.sourceFileOf(1), dir.filePath("b.tdf"));
     trace.reports.take();
 
     EXPECT_FALSE(trace.reader.readFile(dir.path()));
