@@ -1,4 +1,4 @@
-// A SequenceModel as a Mermaid sequence diagram.
+// A Script as a Mermaid sequence diagram.
 #include "diagram/lines_p.h"
 #include "diagram/textescape_p.h"
 #include "diagram/writers_p.h"
@@ -21,16 +21,16 @@ QString arrowOf(const ArrowStep& arrow)
 
 class MermaidWriter {
 public:
-    explicit MermaidWriter(const SequenceModel& model) : model_(model) {}
+    explicit MermaidWriter(const Script& script) : script_(script) {}
 
     QString text()
     {
         lines_.addUnindented(QStringLiteral("sequenceDiagram"));
-        for (int index = 0; index < model_.participants.size(); ++index) {
-            if (model_.participants[index].declaredAtTop)
+        for (int index = 0; index < script_.participants.size(); ++index) {
+            if (script_.participants[index].declaredAtTop && !script_.participants[index].hidden)
                 declare(index, QString());
         }
-        for (const Step& step : model_.steps)
+        for (const Step& step : script_.steps)
             std::visit(*this, step);
         return lines_.text();
     }
@@ -73,17 +73,17 @@ public:
     void operator()(const TimeStep& time) { lines_.add(QStringLiteral("%% ") + mermaidText(time.text)); }
 
 private:
-    const SequenceModel& model_;
+    const Script& script_;
     DiagramLines lines_{4};
     QList<int> declared_;  // in order of declaration, which is participant order
 
-    const QString& id(int index) const { return model_.participants[index].id; }
+    const QString& id(int index) const { return script_.participants[index].id; }
 
     void declare(int index, const QString& prefix)
     {
-        const Participant& participant = model_.participants[index];
-        QString line = prefix + (participant.instance ? QStringLiteral("participant ") : QStringLiteral("actor "))
-            + participant.id;
+        const Participant& participant = script_.participants[index];
+        QString line =
+            prefix + (participant.actor ? QStringLiteral("actor ") : QStringLiteral("participant ")) + participant.id;
         if (participant.name != participant.id)
             line += QStringLiteral(" as ") + mermaidText(participant.name);
         lines_.add(line);
@@ -103,9 +103,9 @@ private:
 
 }  // namespace
 
-QString writeMermaid(const SequenceModel& model)
+QString writeMermaid(const Script& script)
 {
-    return MermaidWriter(model).text();
+    return MermaidWriter(script).text();
 }
 
 }  // namespace diagram

@@ -1,4 +1,4 @@
-// A SequenceModel as a PlantUML sequence diagram.
+// A Script as a PlantUML sequence diagram.
 #include "diagram/lines_p.h"
 #include "diagram/textescape_p.h"
 #include "diagram/writers_p.h"
@@ -72,17 +72,17 @@ const char* noteKeyword(NoteKind kind)
 
 class PlantUmlWriter {
 public:
-    explicit PlantUmlWriter(const SequenceModel& model) : model_(model) {}
+    explicit PlantUmlWriter(const Script& script) : script_(script) {}
 
     QString text()
     {
         lines_.addUnindented(QStringLiteral("@startuml"));
         if (hasVisibleParticipant()) {
-            for (int index = 0; index < model_.participants.size(); ++index) {
-                if (model_.participants[index].declaredAtTop && !hidden(index))
+            for (int index = 0; index < script_.participants.size(); ++index) {
+                if (script_.participants[index].declaredAtTop && !hidden(index))
                     lines_.add(declaration(index));
             }
-            for (const Step& step : model_.steps) {
+            for (const Step& step : script_.steps) {
                 if (!std::holds_alternative<ArrowStep>(step) && !std::holds_alternative<TimeStep>(step))
                     writeTime(false);
                 std::visit(*this, step);
@@ -157,7 +157,7 @@ public:
     void operator()(const TimeStep& time) { time_ = time.text; }
 
 private:
-    const SequenceModel& model_;
+    const Script& script_;
     DiagramLines lines_{0};
     QString time_;               // the time waiting to be written; null: none
     bool arrowWritten_ = false;  // an arrow was written
@@ -171,12 +171,12 @@ private:
         time_ = QString();
     }
 
-    bool hidden(int index) const { return model_.participants[index].hidden; }
-    const QString& id(int index) const { return model_.participants[index].id; }
+    bool hidden(int index) const { return script_.participants[index].hidden; }
+    const QString& id(int index) const { return script_.participants[index].id; }
 
     bool hasVisibleParticipant() const
     {
-        for (const Participant& participant : model_.participants) {
+        for (const Participant& participant : script_.participants) {
             if (!participant.hidden)
                 return true;
         }
@@ -185,8 +185,8 @@ private:
 
     QString declaration(int index) const
     {
-        const Participant& participant = model_.participants[index];
-        const QString keyword = participant.instance ? QStringLiteral("participant ") : QStringLiteral("actor ");
+        const Participant& participant = script_.participants[index];
+        const QString keyword = participant.actor ? QStringLiteral("actor ") : QStringLiteral("participant ");
         const QString name = participant.name.isEmpty() ? QStringLiteral(" ") : plantUmlText(participant.name);
         if (name == participant.id)
             return keyword + participant.id;  // a name that needs no quotes nor escapes
@@ -204,9 +204,9 @@ private:
 
 }  // namespace
 
-QString writePlantUml(const SequenceModel& model)
+QString writePlantUml(const Script& script)
 {
-    return PlantUmlWriter(model).text();
+    return PlantUmlWriter(script).text();
 }
 
 }  // namespace diagram

@@ -1,32 +1,34 @@
-// Export of a read trace as a sequence diagram in a text language that
-// people paste into documents: PlantUML or Mermaid.
+// Export of a read trace as a diagram in a text language that people paste
+// into documents: a PlantUML or Mermaid sequence diagram, or a Graphviz
+// context diagram of who talks to whom.
 //
-// The export walks the reader's objects in reading order, within a window
-// of them, and writes the participants (the world and every instance alive
-// in the window, in order of first appearance), messages and returns,
+// The export draws the trace's sequence model (sequence/sequencemodel.h),
+// with its window and filters: the participants, messages and returns,
 // creations and deletions, activations, actions, notes, glyphs,
-// synchronisations, loops, trigger and new-trace marks, and, on request,
-// the time of the events.  Every text of the trace is escaped so that the
+// synchronisations, loops, trigger and new-trace marks and, on request, the
+// time of the events.  Every text of the trace is escaped so that the
 // language's own parser accepts it and shows it as it is.
 #pragma once
+
+#include "sequence/sequencemodel.h"
 
 #include <QString>
 
 class TDF;
 
-enum class DiagramLanguage { PlantUml, Mermaid };
+enum class DiagramLanguage { PlantUml, Mermaid, Dot };
 
 struct SequenceExportOptions {
     DiagramLanguage language = DiagramLanguage::PlantUml;
-    int from = 0;        // index of the first object of the reader's list in the window
-    int count = -1;      // objects in the window; negative: every object from `from` on
-    QString timeFormat;  // format of the times (see tdftime.h); null: no times
+    SequenceOptions sequence;  // the window and filters; its time format is that of the times written
+    bool times = false;        // write the time of the events where it changes
 };
 
-// The diagram of the objects of `trace` in the window the options give; a
-// window past the end gives a diagram without events.  Uses the trace's
-// configuration (TDF::traceTCF) for the world actor and the default styles.
-QString exportSequenceDiagram(const TDF& trace, const SequenceExportOptions& options);
+// The diagram of the trace's events that the options select; a window past
+// the end gives a diagram without events.
+QString exportSequenceDiagram(TDF& trace, const SequenceExportOptions& options);
+// The diagram of a model.
+QString exportSequenceDiagram(const SequenceModel& model, DiagramLanguage language, bool times);
 
-// The language named `name` ("plantuml" or "mermaid"); false for any other name.
+// The language named `name` ("plantuml", "mermaid" or "dot"); false for any other name.
 bool diagramLanguageFromName(const QString& name, DiagramLanguage* language);

@@ -9,7 +9,8 @@ namespace {
 
 // A control character as its control picture (DEL as U+2421); a C1
 // control, which has none, and a lone surrogate as the replacement
-// character.  Tabs and line feeds are left to the languages.
+// character, as are U+FFFE and U+FFFF, which XML forbids.  Tabs and line
+// feeds are left to the languages.
 char32_t shown(char32_t c)
 {
     if (c == u'\t' || c == u'\n')
@@ -18,7 +19,7 @@ char32_t shown(char32_t c)
         return 0x2400 + c;
     if (c == 0x7f)
         return 0x2421;
-    if ((c >= 0x80 && c < 0xa0) || (c >= 0xd800 && c < 0xe000))
+    if ((c >= 0x80 && c < 0xa0) || (c >= 0xd800 && c < 0xe000) || c == 0xfffe || c == 0xffff)
         return 0xfffd;
     return c;
 }
@@ -102,6 +103,22 @@ QString mermaidText(const QString& text)
             escaped += fromCodePoint(c);
         else
             escaped += u'#' + QString::number(c) + u';';
+    }
+    return escaped;
+}
+
+QString dotText(const QString& text)
+{
+    QString escaped;
+    for (char32_t c : codePoints(text)) {
+        if (c == u'\n')
+            escaped += QStringLiteral("\\n");
+        else if (c == u'"' || c == u'\\')
+            escaped += u'\\' + fromCodePoint(c);
+        else if (c == u'&')
+            escaped += QStringLiteral("&amp;");
+        else
+            escaped += fromCodePoint(c == u'\t' ? u' ' : c);
     }
     return escaped;
 }

@@ -18,4 +18,8 @@ QString plantUmlText(const QString& text);
 // For a participant's alias, a message, note or loop text, or a comment.
 QString mermaidText(const QString& text);
 
+// For a Graphviz string in double quotes: quotes and backslashes escaped,
+// '&' as the entity Graphviz would otherwise read, a line feed as \n.
+QString dotText(const QString& text);
+
 }  // namespace diagram

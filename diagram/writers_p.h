@@ -1,11 +1,13 @@
-// The writers of a SequenceModel, one per language.
+// The writers of each language.
 #pragma once
 
-#include "diagram/sequencemodel_p.h"
+#include "diagram/script_p.h"
 
 namespace diagram {
 
-QString writePlantUml(const SequenceModel& model);
-QString writeMermaid(const SequenceModel& model);
+QString writePlantUml(const Script& script);
+QString writeMermaid(const Script& script);
+// The context diagram: who sends messages to whom, in Graphviz's dot language.
+QString writeContextDiagram(const SequenceModel& model);
 
 }  // namespace diagram

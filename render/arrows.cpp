@@ -1,6 +1,6 @@
 // Arrows of messages and returns, from the sender's bar (or lifeline) to the
 // receiver's; a creation ends at the new title box, a message to its own
-// instance loops out to the right and back.
+// column loops out to the right and back.
 #include "render/builder_p.h"
 
 #include <algorithm>
@@ -26,22 +26,20 @@ Arrow::Kind arrowKind(RowKind kind)
 void LayoutBuilder::buildArrows()
 {
     for (int r = 0; r < int(layout_.rows.size()); ++r) {
-        TDFInstance* from = nullptr;
-        TDFInstance* to = nullptr;
-        if (arrowEnds(r, &from, &to) && columnOf(from) >= 0 && columnOf(to) >= 0)
-            addArrow(r, columnOf(from), columnOf(to));
+        if (isArrow(r))
+            addArrow(r);
     }
 }
 
-void LayoutBuilder::addArrow(int r, int from, int to)
+void LayoutBuilder::addArrow(int r)
 {
     Arrow arrow;
     arrow.kind = arrowKind(kinds_[std::size_t(r)]);
-    arrow.object = row(r).object;
+    arrow.object = event(r).source;
     arrow.style = arrowStyle(r);
     arrow.row = r;
-    arrow.fromColumn = from;
-    arrow.toColumn = to;
+    arrow.fromColumn = event(r).from;
+    arrow.toColumn = event(r).to;
     arrow.path = arrowPath(arrow, row(r).y);
     arrow.label = arrowLabel(r);
     const QSizeF label = styles_.measure().size(*arrow.style, arrow.label);
@@ -58,7 +56,7 @@ QPolygonF LayoutBuilder::arrowPath(const Arrow& arrow, double y) const
     const Column& target = layout_.columns[std::size_t(arrow.toColumn)];
     if (arrow.kind == Arrow::Self) {
         const double back = y + geometry::selfLoopHeight;
-        const double out = edgeX(arrow.fromColumn, y, source.x + 1, arrow.object);
+        const double out = edgeX(arrow.fromColumn, y, source.x + 1, arrow.row);
         const double in = edgeX(arrow.fromColumn, back, source.x + 1);
         const double right = std::max(out, in) + geometry::selfLoopWidth;
         return QPolygonF({QPointF(out, y), QPointF(right, y), QPointF(right, back), QPointF(in, back)});

@@ -5,10 +5,8 @@
 #include "render/diagramstyles_p.h"
 #include "render/geometry_p.h"
 #include "render/layout_p.h"
-#include "render/window_p.h"
 
-#include <QHash>
-
+#include <limits>
 #include <vector>
 
 // What a row shows.
@@ -35,13 +33,6 @@ struct Spacing {
     double distance;
 };
 
-// The events that open and close a bar, by index; `end` is the trace's size
-// while the bar stays open.
-struct Span {
-    int start;
-    int end;
-};
-
 // The bars of one column at one level, by their tops, with how far down the
 // bars up to each one reach, so that edgeX looks only at the bars near y.
 struct LevelBars {
@@ -58,88 +49,82 @@ struct Extent {
 
 class LayoutBuilder {
 public:
-    explicit LayoutBuilder(const LayoutInput& input);
+    explicit LayoutBuilder(const SequenceModel& model);
     DiagramLayout build();
 
 private:
-    const LayoutInput& input_;
-    TraceWindow window_;
+    const SequenceModel& model_;
     DiagramLayout layout_;
     DiagramStyles styles_;
-    std::vector<RowKind> kinds_;          // per row
-    std::vector<double> annotationTops_;  // per row: where the notes and glyphs below it start
-    QHash<const TDFInstance*, int> columnOf_;
-    QHash<const TDFObject*, int> rowOf_;          // the row an event is drawn in
+    std::vector<RowKind> kinds_;                  // per row
+    std::vector<double> annotationTops_;          // per row: where the notes and glyphs below it start
     std::vector<std::vector<LevelBars>> barsOf_;  // per column, deepest level first
-    std::vector<std::vector<Span>> spansOf_;      // per column: its outer bars, in the whole trace, in order
     double headerTop_ = geometry::margin;
     double headerHeight_ = 0;
+    double tabBand_ = 0;  // above the rows: the tabs of the loops open at the window's top
     double rowsTop_ = 0;
     double rowsBottom_ = 0;
     double areaLeft_ = 0;             // where the columns start
     double edgeLeft_ = 0;             // where the thread edges stand
     std::vector<QString> timeTexts_;  // per row; empty where the time does not change
+    struct Reach {
+        double left = std::numeric_limits<double>::infinity();
+        double right = -std::numeric_limits<double>::infinity();
+    };
+    std::vector<Reach> rowReach_;  // per row: how far its content and the frames in it reach
 
-    // columns.cpp: which instances get a column, and where.
+    // columns.cpp: a column per participant, and where.
     void chooseColumns();
-    void addColumn(TDFInstance* instance);
     std::vector<Spacing> labelSpacings(const std::vector<double>& half);
     void placeColumns();
     std::vector<double> halfWidths();
     void placeTitlesAndLifelines();
 
-    // rows.cpp: one row per drawn event, top to bottom.
+    // rows.cpp: one row per event, top to bottom.
     void buildRows();
-    bool classify(int index, bool interactionSeen, RowKind* kind);
-    bool drawnWithOwner(TDFObject* owner) const;
-    void addRow(int index, RowKind kind);
+    static RowKind kindOf(const SequenceEvent& event);
     void stackRows();
     Extent extentOf(int row);
     double annotationHeight(int row);
 
     // labels.cpp: texts shown and their sizes.
-    bool arrowEnds(int row, TDFInstance** from, TDFInstance** to) const;
+    bool isArrow(int row) const;
     QString arrowLabel(int row);
     const Style* arrowStyle(int row) const;
-    const Style* noteStyle(TDFNote* note) const;
-    const Style* glyphStyle(TDFGlyph* glyph) const;
-    QString glyphText(TDFGlyph* glyph);
-    QString objectText(TDFObject* object, double maxWidth, const Style* style);
+    const Style* glyphStyle(bool warning) const;
+    QString shownText(const QString& text, const Style* style);
     QSizeF titleSize(const Column& column);
-    QSizeF noteSize(TDFNote* note);
-    std::vector<TDFObject*> rowObjects(int row) const;
+    QSizeF noteSize(const QString& text, const Style* style);
 
     // activations.cpp: activation bars and the arrow ends they move.
     void buildBars();
-    void addOuterBars(int column);
-    void addNestedBars();
-    void addBar(int column, int level, const Span& span);
+    void addBar(const SequenceBar& bar);
     void indexBars(std::vector<LevelBars>& levels);
-    const Bar* coveringBar(const LevelBars& bars, double y, const TDFObject* opener) const;
-    double eventY(TDFObject* object) const;
-    double edgeX(int column, double y, double towardsX, const TDFObject* opener = nullptr) const;
+    const Bar* coveringBar(const LevelBars& bars, double y, int openingRow) const;
+    double markY(const SequenceMark& mark) const;
+    double edgeX(int column, double y, double towardsX, int openingRow = -1) const;
 
     // arrows.cpp: messages, returns, creations and self messages.
     void buildArrows();
-    void addArrow(int row, int from, int to);
+    void addArrow(int row);
     QPolygonF arrowPath(const Arrow& arrow, double y) const;
 
     // marks.cpp: actions, synchronisations, crosses, notes and glyphs.
     void buildMarks();
-    void addAction(int row, TDFAction* action);
-    void addSync(int row, TDFSynchronisation* sync);
-    void addCrosses(int row, TDFObject* deletion);
-    void addCross(int row, TDFObject* deletion, TDFInstance* instance);
+    void addAction(int row);
+    void addSync(int row);
+    void addCrosses(int row, const QList<int>& columns);
     void addAnnotations(int row);
-    void addNote(int row, TDFNote* note, QPointF topLeft);
-    void addMark(int row, TDFGlyph* glyph, QPointF centre);
+    void addNote(int row, const TDFObject* object, const QString& text, const Style* style, QPointF topLeft);
+    void addMark(int row, const TDFObject* object, const QString& text, bool warning, QPointF centre);
     double anchorLeft(int row) const;
-    double columnX(const TDFInstance* instance) const;
+    double columnX(int column) const;
     void addOwnRowDecoration(int row);
 
     // frames.cpp: loop frames around their rows.
     void buildFrames();
-    void addFrame(TDFLoopStart* start);
+    void measureRowReach();
+    void addFrame(const SequenceFrame& frame);
     void separateOpenTabs();
     QRectF rowContent(int firstRow, int lastRow, double emptyX) const;
 
@@ -151,7 +136,6 @@ private:
     void buildLegend();
     void finishSize();
 
-    int columnOf(const TDFInstance* instance) const;
-    int rowOf(const TDFObject* object) const;
+    const SequenceEvent& event(int row) const { return model_.events[std::size_t(row)]; }
     const Row& row(int index) const { return layout_.rows[std::size_t(index)]; }
 };

@@ -1,5 +1,5 @@
-// Columns: the world and every instance whose lifeline crosses the window,
-// in order of creation, spaced so that titles, actions and labels fit.
+// Columns: one per participant of the model, in its order, spaced so that
+// titles, actions and labels fit.
 #include "render/builder_p.h"
 
 #include <QCoreApplication>
@@ -8,27 +8,21 @@
 
 void LayoutBuilder::chooseColumns()
 {
-    addColumn(nullptr);
-    layout_.columns.front().visible = styles_.worldShown();
-    for (int index = 0; index < window_.end(); ++index) {
-        TDFInstance* instance = window_.at(index)->toInstance();
-        if (instance && window_.creationIndex(instance) < window_.end()
-            && window_.deletionIndex(instance) >= window_.begin())
-            addColumn(instance);
+    for (const SequenceParticipant& participant : model_.participants) {
+        Column column;
+        column.instance = participant.instance;
+        column.visible = participant.visible;
+        column.style = styles_.of(participant.style);
+        column.lifelineStyle = styles_.slot(TCF::INSTANCE_DESACTIVATED);
+        column.title = participant.kind == SequenceParticipant::Component
+            ? QCoreApplication::translate("SequenceDiagram", "%1 (%n instances)", nullptr, participant.members)
+                  .arg(participant.name)
+            : participant.name;
+        column.title = shownText(column.title, column.style);
+        column.titleBox = QRectF(QPointF(), titleSize(column));
+        column.titleRow = participant.birth;
+        layout_.columns.push_back(column);
     }
-}
-
-void LayoutBuilder::addColumn(TDFInstance* instance)
-{
-    Column column;
-    column.instance = instance;
-    column.style = instance ? styles_.of(instance, TCF::INSTANCE_TITLE) : styles_.slot(TCF::WORLD);
-    column.lifelineStyle = styles_.slot(TCF::INSTANCE_DESACTIVATED);
-    column.title = instance ? objectText(instance, geometry::maxLabelWidth, column.style)
-                            : QCoreApplication::translate("SequenceDiagram", "World");
-    column.titleBox = QRectF(QPointF(), titleSize(column));
-    columnOf_.insert(instance, int(layout_.columns.size()));
-    layout_.columns.push_back(column);
 }
 
 // Half the widest part of each column: its title and the actions on it.
@@ -38,13 +32,13 @@ std::vector<double> LayoutBuilder::halfWidths()
     for (const Column& column : layout_.columns)
         half.push_back(column.visible ? column.titleBox.width() / 2 : 0);
     for (std::size_t r = 0; r < kinds_.size(); ++r) {
-        TDFAction* action = layout_.rows[r].object->toAction();
-        const int column = action ? columnOf(action->instance) : -1;
-        if (column < 0)
+        if (kinds_[r] != RowKind::Action)
             continue;
-        const Style* style = styles_.of(action, TCF::ACTION);
-        const double width = styles_.measure().size(*style, objectText(action, geometry::maxLabelWidth, style)).width();
-        half[std::size_t(column)] = std::max(half[std::size_t(column)], width / 2 + geometry::actionPadX);
+        const SequenceEvent& action = event(int(r));
+        const Style* style = styles_.of(action.style);
+        const double width = styles_.measure().size(*style, shownText(action.label, style)).width();
+        double& widest = half[std::size_t(action.from)];
+        widest = std::max(widest, width / 2 + geometry::actionPadX);
     }
     return half;
 }
@@ -56,12 +50,10 @@ std::vector<Spacing> LayoutBuilder::labelSpacings(const std::vector<double>& hal
     std::vector<Spacing> spacings;
     const int last = int(half.size()) - 1;
     for (int r = 0; r < int(kinds_.size()); ++r) {
-        TDFInstance* from = nullptr;
-        TDFInstance* to = nullptr;
-        const int a = arrowEnds(r, &from, &to) ? columnOf(from) : -1;
-        const int b = a >= 0 ? columnOf(to) : -1;
-        if (b < 0)
+        if (!isArrow(r))
             continue;
+        const int a = event(r).from;
+        const int b = event(r).to;
         const double label = styles_.measure().size(*arrowStyle(r), arrowLabel(r)).width();
         if (a == b && a < last)
             spacings.push_back({a, a + 1,
@@ -82,14 +74,15 @@ void LayoutBuilder::placeColumns()
     std::vector<Spacing> spacings = labelSpacings(half);
     for (std::size_t c = 1; c < half.size(); ++c)
         spacings.push_back({int(c - 1), int(c), half[c - 1] + half[c] + geometry::columnGap});
+    std::stable_sort(spacings.begin(), spacings.end(),
+                     [](const Spacing& a, const Spacing& b) { return a.right < b.right; });
+    auto spacing = spacings.begin();
     for (std::size_t c = 0; c < half.size(); ++c) {
         Column& column = layout_.columns[c];
         column.halfWidth = half[c];
         column.x = areaLeft_ + half[c];
-        for (const Spacing& spacing : spacings) {
-            if (spacing.right == int(c))
-                column.x = std::max(column.x, layout_.columns[std::size_t(spacing.left)].x + spacing.distance);
-        }
+        for (; spacing != spacings.end() && spacing->right == int(c); ++spacing)
+            column.x = std::max(column.x, layout_.columns[std::size_t(spacing->left)].x + spacing->distance);
     }
 }
 
@@ -97,15 +90,16 @@ void LayoutBuilder::placeColumns()
 // its line.  A lifeline runs from its title to its cross, or to the end.
 void LayoutBuilder::placeTitlesAndLifelines()
 {
-    for (Column& column : layout_.columns) {
+    for (std::size_t c = 0; c < layout_.columns.size(); ++c) {
+        Column& column = layout_.columns[c];
         const double centreY = column.titleRow < 0 ? headerTop_ + headerHeight_ / 2 : row(column.titleRow).y;
         column.titleBox.moveCenter(QPointF(column.x, centreY));
         column.lifelineTop = column.titleBox.bottom();
-        const int deletionRow = column.instance ? rowOf(column.instance->deletion) : -1;
+        const int deletionRow = model_.participants[c].end;
         column.crossed = deletionRow >= 0;
         column.lifelineBottom = column.crossed ? row(deletionRow).y : rowsBottom_;
         if (column.visible)
             layout_.boxes.push_back(
-                {Box::Title, column.instance, column.style, column.titleRow, column.titleBox, column.title});
+                {Box::Title, nullptr, int(c), column.style, column.titleRow, column.titleBox, column.title});
     }
 }

@@ -1,8 +1,6 @@
 // Style resolution and the built-in styles.
 #include "render/diagramstyles_p.h"
 
-#include "tdf/tdfobjects.h"
-
 namespace {
 
 // A built-in style: black text of 9 points unless told otherwise.
@@ -33,10 +31,4 @@ const Style* DiagramStyles::slot(TCF::Object object) const
 {
     const Style* style = tcf_ ? tcf_->defaultStyle(object) : nullptr;
     return style ? style : plain_;
-}
-
-const Style* DiagramStyles::of(TDFObject* object, TCF::Object fallback) const
-{
-    const Style* own = object ? object->style() : nullptr;
-    return own ? own : slot(fallback);
 }

@@ -1,5 +1,5 @@
-// The styles a diagram draws with: the configuration's default style of each
-// kind of object, an event's own style before it, and built-in styles where
+// The styles a diagram draws with: the model's (an event's own style, else
+// the configuration's default style of its kind), and built-in styles where
 // the configuration has none.
 #pragma once
 
@@ -9,8 +9,6 @@
 #include <memory>
 #include <vector>
 
-class TDFObject;
-
 class DiagramStyles {
 public:
     // The built-in styles are added to `owned`, which must outlive the
@@ -19,8 +17,8 @@ public:
 
     // The configuration's style of a slot, else the plain built-in style.
     const Style* slot(TCF::Object object) const;
-    // The object's own (or model's) style, else the slot's.
-    const Style* of(TDFObject* object, TCF::Object fallback) const;
+    // A style of the model, else the plain built-in style.
+    const Style* of(const Style* style) const { return style ? style : plain_; }
     const Style* separator() const { return separator_; }
     const Style* glyph(bool warning) const { return warning ? warningGlyph_ : glyph_; }
     const Style* legend() const { return legend_; }

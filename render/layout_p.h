@@ -1,14 +1,15 @@
-// The laid-out sequence diagram: a plain model of columns, rows and shapes in
-// unscaled pixels, computed from a trace without painting.
+// The laid-out sequence diagram: columns, rows and shapes in unscaled pixels,
+// computed from a sequence model without painting.
 //
-// Every shape keeps the event it draws (`object`) and the row it stands in
-// (an index into `rows`, -1 for the header), so that tests and the painter can
-// find it.  Styles are the configuration's, or the layout's own built-in ones.
+// Columns are the model's participants and rows its events, index for index.
+// Every shape keeps the row it stands in (-1 for the header) and the trace
+// object it draws (`object`, from the model, for tests and tools; never
+// followed here).  Styles are the configuration's, or the layout's own
+// built-in ones.
 #pragma once
 
 #include "foundation/style.h"
-#include "tdf/tdf_db.h"
-#include "tdf/tdftime.h"
+#include "sequence/sequencemodel.h"
 
 #include <QColor>
 #include <QLineF>
@@ -19,15 +20,13 @@
 #include <memory>
 #include <vector>
 
-class TCF;
-
-// One instance's column, or the world's (instance null).
+// One participant's column.
 struct Column {
-    TDFInstance* instance = nullptr;
+    const TDFInstance* instance = nullptr;  // null for the world, a component or the edge
     QString title;
     const Style* style = nullptr;  // of the title
     const Style* lifelineStyle = nullptr;
-    bool visible = true;   // false: the world of a configuration that hides it
+    bool visible = true;   // false: the world of a configuration that hides it, the edge
     int titleRow = -1;     // the row of its title box; -1: the header
     double x = 0;          // the lifeline
     double halfWidth = 0;  // room taken on each side of the lifeline
@@ -39,8 +38,8 @@ struct Column {
 
 // One event's row: `y` is the line its arrow or mark sits on.
 struct Row {
-    TDFObject* object = nullptr;
-    int index = 0;  // the event's index in the trace
+    const TDFObject* object = nullptr;
+    int index = 0;  // the event's position in the trace
     double top = 0;
     double y = 0;
     double bottom = 0;
@@ -49,7 +48,7 @@ struct Row {
 struct Arrow {
     enum Kind { Message, Return, Creation, Self };
     Kind kind = Message;
-    TDFObject* object = nullptr;
+    const TDFObject* object = nullptr;
     const Style* style = nullptr;
     int row = -1;
     int fromColumn = 0;
@@ -60,21 +59,25 @@ struct Arrow {
 };
 
 // Activation bar of a column; level 0 is the outermost, deeper levels are
-// offset to the right.
+// offset to the right.  A bar into which deeper ones are folded shows how
+// deep they go.
 struct Bar {
     int column = 0;
     int level = 0;
-    TDFObject* start = nullptr;  // the event that opened it; null before the window
-    TDFObject* end = nullptr;    // the event that closed it; null when still open
+    int startRow = -1;  // the row whose event opened it; -1 when it opened above a row's line
+    int endRow = -1;    // the row whose event closed it; -1 when it closed above a row's line
     const Style* style = nullptr;
     QRectF rect;
+    QString depthLabel;  // empty when nothing is folded into it
+    QRectF depthBox;
 };
 
 // Title boxes, actions and notes.
 struct Box {
     enum Kind { Title, Action, Note };
     Kind kind = Title;
-    TDFObject* object = nullptr;  // null: the world's title
+    const TDFObject* object = nullptr;  // null for a title
+    int column = -1;                    // a title's column
     const Style* style = nullptr;
     int row = -1;
     QRectF rect;
@@ -82,7 +85,7 @@ struct Box {
 };
 
 struct Cross {
-    TDFObject* object = nullptr;  // the deletion
+    const TDFObject* object = nullptr;  // the deletion
     const Style* style = nullptr;
     int row = -1;
     int column = 0;
@@ -90,7 +93,7 @@ struct Cross {
 };
 
 struct SyncBar {
-    TDFObject* object = nullptr;
+    const TDFObject* object = nullptr;
     const Style* style = nullptr;
     int row = -1;
     QRectF bar;
@@ -100,7 +103,7 @@ struct SyncBar {
 
 // A glyph: a small mark with its text beside it.
 struct Mark {
-    TDFObject* object = nullptr;
+    const TDFObject* object = nullptr;
     const Style* style = nullptr;
     int row = -1;
     bool warning = false;  // a glyph of a failure kind
@@ -111,9 +114,9 @@ struct Mark {
 
 // A loop's frame around its rows; its label sits in a tab at the top left.
 struct Frame {
-    TDFLoopStart* object = nullptr;
-    const Style* style = nullptr;     // top, sides and label
-    const Style* endStyle = nullptr;  // bottom edge
+    const TDFObject* object = nullptr;  // the loop start; null when it started before the window
+    const Style* style = nullptr;       // top, sides and label
+    const Style* endStyle = nullptr;    // bottom edge
     int firstRow = -1;
     int lastRow = -1;
     QRectF rect;
@@ -125,7 +128,7 @@ struct Frame {
 
 // A full-width line for a trigger or a new trace.
 struct Separator {
-    TDFObject* object = nullptr;
+    const TDFObject* object = nullptr;
     const Style* style = nullptr;
     int row = -1;
     QLineF line;
@@ -141,7 +144,7 @@ struct TextItem {
 
 // The thin coloured edge of a row whose event ran on a thread.
 struct ThreadEdge {
-    TDFThread* thread = nullptr;
+    int thread = -1;  // in the model's threads
     int row = -1;
     QRectF rect;
     QColor color;
@@ -171,26 +174,5 @@ struct DiagramLayout {
     std::vector<std::unique_ptr<Style>> builtInStyles;  // styles the configuration has no slot for
 };
 
-// Formats the times of the time column.
-struct TimeText {
-    QString format;  // a format of TDFTime2StringFormat
-    TDFTimeUnitType unit = TIME_UNIT_NONE;
-    QString unitName;  // appended when the format does not apply
-
-    QString operator()(unsigned long time) const;
-};
-
-// What a diagram is laid out from: the events in reading order, the
-// configuration that styles them (null: built-in styles, world shown) and
-// the window of events drawn, from `from` on, `count` of them (negative:
-// to the end).
-struct LayoutInput {
-    const List<TDFObject*>* objects = nullptr;
-    const TCF* tcf = nullptr;
-    TimeText time;
-    int from = 0;
-    int count = -1;
-};
-
-// Lays out a diagram; text is measured, so a QGuiApplication must exist.
-DiagramLayout layOutDiagram(const LayoutInput& input);
+// Lays out a model; text is measured, so a QGuiApplication must exist.
+DiagramLayout layOutDiagram(const SequenceModel& model);

@@ -1,7 +1,6 @@
 // Around the columns: the time column on the left, the thread edges beside
 // it, full-width separators, the legend of threads and the picture's size.
 #include "render/builder_p.h"
-#include "render/threads_p.h"
 
 #include <QCoreApplication>
 
@@ -10,34 +9,9 @@
 
 namespace {
 
-// The thread an event ran on: a message's, a return's message's, or for an
-// action the one running when it was read.
-TDFThread* threadOf(TDFObject* object, TDFThread* running)
+QString threadName(const SequenceThread& thread)
 {
-    if (TDFMessage* message = object->toMessage())
-        return message->thread;
-    if (TDFMessageReturn* messageReturn = object->toMessageReturn())
-        return messageReturn->message ? messageReturn->message->thread : nullptr;
-    return object->toAction() ? running : nullptr;
-}
-
-QString separatorLabel(TDFObjectType type)
-{
-    switch (type) {
-    case TDF_NEW_TRACE:
-        return QCoreApplication::translate("SequenceDiagram", "new trace");
-    case TDF_EXTERNAL_TRIGGER:
-        return QCoreApplication::translate("SequenceDiagram", "external trigger");
-    case TDF_TRIGGER_START:
-        return QCoreApplication::translate("SequenceDiagram", "trigger start");
-    default:
-        return QCoreApplication::translate("SequenceDiagram", "trigger stop");
-    }
-}
-
-QString threadName(const TDFThread& thread)
-{
-    return thread.name.isEmpty() ? QCoreApplication::translate("SequenceDiagram", "thread %1").arg(thread.num)
+    return thread.name.isEmpty() ? QCoreApplication::translate("SequenceDiagram", "thread %1").arg(thread.number)
                                  : displayText(thread.name);
 }
 
@@ -48,13 +22,12 @@ void LayoutBuilder::measureTimeColumn()
 {
     const Style& style = *styles_.slot(TCF::TIME);
     double width = 0;
-    std::optional<unsigned long> last;
-    for (const Row& current : layout_.rows) {
-        const unsigned long time = current.object->time;
-        const bool changed = current.object->type != TDF_NEW_TRACE && last != time;
-        timeTexts_.push_back(changed ? input_.time(time) : QString());
+    std::optional<unsigned long long> last;
+    for (const SequenceEvent& current : model_.events) {
+        const bool changed = current.timed && last != current.time;
+        timeTexts_.push_back(changed ? model_.timeText(current.time) : QString());
         if (changed)
-            last = time;
+            last = current.time;
         width = std::max(width, styles_.measure().size(style, timeTexts_.back()).width());
     }
     edgeLeft_ = geometry::margin + width + geometry::timeGap;
@@ -76,17 +49,12 @@ void LayoutBuilder::buildTimes()
 
 void LayoutBuilder::buildThreadEdges()
 {
-    RunningThread running;
-    for (int index = 0; index < window_.end(); ++index) {
-        TDFObject* object = window_.at(index);
-        if (TDFThreadInfo* info = object->toThreadInfo())
-            running.see(info);
-        const int r = rowOf(object);
-        TDFThread* thread = r >= 0 && row(r).object == object ? threadOf(object, running.current()) : nullptr;
-        if (thread)
+    for (int r = 0; r < int(layout_.rows.size()); ++r) {
+        const int thread = event(r).thread;
+        if (thread >= 0)
             layout_.threadEdges.push_back(
                 {thread, r, QRectF(edgeLeft_, row(r).top, geometry::edgeWidth, row(r).bottom - row(r).top),
-                 threadColor(thread->colorIndex)});
+                 threadColor(model_.threads[std::size_t(thread)].colorIndex)});
     }
 }
 
@@ -97,10 +65,10 @@ void LayoutBuilder::buildSeparators()
     for (int r = 0; r < int(layout_.rows.size()); ++r) {
         if (kinds_[std::size_t(r)] != RowKind::Separator)
             continue;
-        TDFObject* object = row(r).object;
-        Separator separator{object, object->style() ? object->style() : styles_.separator(), r, {}, {}, {}};
+        const SequenceEvent& divider = event(r);
+        Separator separator{divider.source, divider.style ? divider.style : styles_.separator(), r, {}, {}, {}};
         separator.line = QLineF(edgeLeft_, row(r).y, edgeLeft_, row(r).y);
-        separator.label = separatorLabel(object->type);
+        separator.label = shownText(divider.label, separator.style);
         const QSizeF label = styles_.measure().size(*separator.style, separator.label);
         separator.labelBox = QRectF(QPointF(areaLeft_, row(r).y - geometry::labelLift - label.height()), label);
         layout_.separators.push_back(separator);
@@ -113,12 +81,12 @@ void LayoutBuilder::buildLegend()
     const Style* style = styles_.legend();
     double x = geometry::margin;
     const double top = rowsBottom_ + geometry::legendGap;
-    std::vector<const TDFThread*> seen;
+    std::vector<bool> seen(model_.threads.size());
     for (const ThreadEdge& edge : layout_.threadEdges) {
-        if (std::find(seen.begin(), seen.end(), edge.thread) != seen.end())
+        if (seen[std::size_t(edge.thread)])
             continue;
-        seen.push_back(edge.thread);
-        const QString name = threadName(*edge.thread);
+        seen[std::size_t(edge.thread)] = true;
+        const QString name = threadName(model_.threads[std::size_t(edge.thread)]);
         const QSizeF size = styles_.measure().size(*style, name);
         LegendEntry entry{
             QRectF(x, top + (size.height() - geometry::swatchSize) / 2, geometry::swatchSize, geometry::swatchSize),
@@ -145,7 +113,7 @@ void LayoutBuilder::finishSize()
     for (const Frame& frame : layout_.frames)
         bounds |= frame.rect;
     for (const Bar& bar : layout_.bars)
-        bounds |= bar.rect;
+        bounds |= bar.rect | bar.depthBox;
     for (const Separator& separator : layout_.separators)
         bounds |= separator.labelBox;
     for (const LegendEntry& entry : layout_.legend)

@@ -74,6 +74,7 @@ void paintBar(QPainter& painter, const Bar& bar)
 {
     fillWith(painter, *bar.style);
     painter.drawRect(bar.rect);
+    drawText(painter, *bar.style, bar.depthBox, bar.depthLabel, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void paintSeparator(QPainter& painter, const Separator& separator)

@@ -4,7 +4,6 @@
 #include "render/layout_p.h"
 #include "render/paint_p.h"
 #include "render/pngwriter_p.h"
-#include "tdf/tdfreader.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -17,24 +16,21 @@
 
 namespace {
 
-LayoutInput layoutInput(TDF& trace, const RenderOptions& options)
+double clampedScale(double scale)
 {
-    LayoutInput input;
-    input.objects = &trace.objects;
-    input.tcf = trace.traceTCF;
-    input.time.format = options.timeFormat.isNull() ? trace.timeFormat : options.timeFormat;
-    input.time.unit = trace.timeUnit;
-    input.time.unitName = trace.timeUnitName;
-    input.from = options.from;
-    input.count = options.count;
-    return input;
+    return std::isfinite(scale) ? std::clamp(scale, SequenceDiagram::minScale, SequenceDiagram::maxScale) : 1.0;
 }
 
 }  // namespace
 
 SequenceDiagram::SequenceDiagram(TDF& trace, const RenderOptions& options)
-    : layout_(std::make_unique<DiagramLayout>(layOutDiagram(layoutInput(trace, options)))),
-      scale_(std::isfinite(options.scale) ? std::clamp(options.scale, minScale, maxScale) : 1.0)
+    : SequenceDiagram(buildSequenceModel(trace, options.sequence), options.scale)
+{
+}
+
+SequenceDiagram::SequenceDiagram(SequenceModel model, double scale)
+    : model_(std::move(model)), layout_(std::make_unique<DiagramLayout>(layOutDiagram(model_))),
+      scale_(clampedScale(scale))
 {
 }
 

@@ -1,11 +1,14 @@
-// A read trace drawn as a sequence diagram: a column per instance (and the
-// world), a row per event, in the styles of the trace's configuration.  The
-// picture is painted with QPainter, onto SVG, PNG or any paint device.
+// A read trace drawn as a sequence diagram: a column per participant of its
+// sequence model (sequence/sequencemodel.h), a row per event, in the styles
+// of the trace's configuration.  The picture is painted with QPainter, onto
+// SVG, PNG or any paint device.
 //
 // Text is measured and drawn with the styles' fonts: a QGuiApplication must
-// exist.  The diagram refers to the trace's objects and configuration, which
-// must outlive it.
+// exist.  The diagram refers to the trace's configuration, which must
+// outlive it.
 #pragma once
+
+#include "sequence/sequencemodel.h"
 
 #include <QCoreApplication>
 #include <QSize>
@@ -19,10 +22,8 @@ class TDF;
 struct DiagramLayout;
 
 struct RenderOptions {
-    int from = 0;        // the window's first event: its index among the trace's objects
-    int count = -1;      // events in the window; negative: all from `from` on
-    QString timeFormat;  // format of the time column (see tdftime.h); null: the trace's
-    double scale = 1.0;  // kept within minScale..maxScale
+    SequenceOptions sequence;  // the window and filters; the format of the time column
+    double scale = 1.0;        // kept within minScale..maxScale
 };
 
 class SequenceDiagram {
@@ -34,8 +35,10 @@ public:
     static constexpr int maxImageSide = 32767;           // pixels of a PNG's width or height
     static constexpr qint64 maxImagePixels = 100000000;  // pixels of a PNG in all
 
-    // Lays out the window of events of a read trace.
+    // Lays out the events of a read trace that the options select.
     explicit SequenceDiagram(TDF& trace, const RenderOptions& options = RenderOptions());
+    // Lays out a model.
+    explicit SequenceDiagram(SequenceModel model, double scale = 1.0);
     ~SequenceDiagram();
     SequenceDiagram(const SequenceDiagram&) = delete;
     SequenceDiagram& operator=(const SequenceDiagram&) = delete;
@@ -51,8 +54,10 @@ public:
     // written.  A file that fails is left as it was.
     bool save(const QString& fileName, QString* error) const;
     const DiagramLayout& layout() const;  // the model painted, in unscaled pixels
+    const SequenceModel& model() const { return model_; }
 
 private:
+    SequenceModel model_;
     std::unique_ptr<DiagramLayout> layout_;
     double scale_;
 };

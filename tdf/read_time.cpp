@@ -2,13 +2,6 @@
 #include "tdf/reports_p.h"
 #include "tdf/tdfreader.h"
 
-namespace {
-
-// The TU texts of the units, in the order of TDFTimeUnitType from hours on.
-const char* const unitTexts[] = {"h", "mn", "s", "ms", "us", "ns", "ps"};
-
-}  // namespace
-
 // A 64-bit value: one number, or the high and the low 32 bits as two.
 bool TDF::readLongValue(char** line, unsigned long* value, TDFReport failure)
 {
@@ -26,12 +19,7 @@ void TDF::readTU(char* line)
     timeUnit = TIME_UNIT_NONE;
     if (!readString(&line, timeUnitName, false))
         return error(TDFReport::CantReadTimeUnit);
-    for (int unit = 0; unit < int(sizeof unitTexts / sizeof *unitTexts); ++unit) {
-        if (timeUnitName == QLatin1String(unitTexts[unit])) {
-            timeUnit = TDFTimeUnitType(TIME_UNIT_HOUR + unit);
-            return;
-        }
-    }
+    timeUnit = TDFTimeUnitFromName(timeUnitName);
 }
 
 void TDF::readTM(char* line)

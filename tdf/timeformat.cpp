@@ -2,8 +2,12 @@
 #include "tdf/tdfreader.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace {
+
+// The TU texts of the units, by TDFTimeUnitType.
+const char* const unitTexts[] = {"", "h", "mn", "s", "ms", "us", "ns", "ps"};
 
 typedef unsigned __int128 Picoseconds;  // wide enough for any time in any unit
 
@@ -139,12 +143,52 @@ QString TDFTime2StringFormat(const QString& format, const unsigned long long& ti
 
 QString TDF::strTime(const unsigned long long& time)
 {
-    QString text = TDFTime2StringFormat(timeFormat, time, timeUnit);
-    if ((timeFormat.isEmpty() || timeUnit == TIME_UNIT_NONE) && !timeUnitName.isNull()) {
-        text = QCoreApplication::translate("TDF", "%1 %2",
+    return formatTraceTime(time, timeFormat, timeUnit, timeUnitName);
+}
+
+TDFTimeUnitType TDFTimeUnitFromName(const QString& name)
+{
+    for (int unit = TIME_UNIT_HOUR; unit <= TIME_UNIT_PICOSECOND; ++unit) {
+        if (name == QLatin1String(unitTexts[unit]))
+            return TDFTimeUnitType(unit);
+    }
+    return TIME_UNIT_NONE;
+}
+
+QString formatTraceTime(unsigned long long time, const QString& format, TDFTimeUnitType unit, const QString& unitName)
+{
+    const QString text = TDFTime2StringFormat(format, time, unit);
+    if ((format.isEmpty() || unit == TIME_UNIT_NONE) && !unitName.isNull())
+        return QCoreApplication::translate("TDF", "%1 %2",
                                            "%1 is a time number and %2 the time unit; used when there are no time "
                                            "format selected")
-                   .arg(text, timeUnitName);
-    }
+            .arg(text, unitName);
     return text;
+}
+
+bool parseTraceTime(const QString& text, TDFTimeUnitType unit, unsigned long long* value)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d+(?:\\.\\d*)?|\\.\\d+)\\s*([a-z]*)\\s*$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return false;
+    const QString suffix = match.captured(2);
+    bool whole = false;
+    const unsigned long long count = match.captured(1).toULongLong(&whole);
+    if (suffix.isEmpty() && whole) {
+        *value = count;
+        return true;
+    }
+    const long double number = match.captured(1).toDouble();
+    long double units = number;
+    if (!suffix.isEmpty()) {
+        const TDFTimeUnitType given = TDFTimeUnitFromName(suffix);
+        if (given == TIME_UNIT_NONE || unit == TIME_UNIT_NONE)
+            return false;
+        units = number * picosecondsPerUnit[given] / picosecondsPerUnit[unit];
+    }
+    if (!(units < 18446744073709551615.0L))
+        return false;
+    *value = static_cast<unsigned long long>(units + 0.5L);
+    return true;
 }

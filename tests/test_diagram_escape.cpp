@@ -53,7 +53,7 @@ TEST(DiagramEscape, IdentifiersAreUniqueAndNoKeyword)
                              "p_2",      "obj0",      "__x__", "Sensor_0_2", "Sensor_0_3",   "note2", "x_y"};
     QList<diagram::Participant> participants;
     for (const QString& name : names)
-        participants.append(diagram::Participant{nullptr, name, QString(), false, true});
+        participants.append(diagram::Participant{false, name, QString(), false, true});
     diagram::assignIdentifiers(participants);
     for (int i = 0; i < names.size(); ++i)
         EXPECT_EQ(participants[i].id.toStdString(), ids[i].toStdString()) << names[i].toStdString();

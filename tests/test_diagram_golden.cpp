@@ -1,5 +1,5 @@
-// The example traces exported in both languages, against committed
-// expected files that the real PlantUML and Mermaid parsers accept.
+// The example traces exported in every language, against committed expected
+// files that the real PlantUML, Mermaid and Graphviz parsers accept.
 #include "test_diagram_support.h"
 
 namespace {
@@ -10,10 +10,35 @@ struct GoldenCase {
     SequenceExportOptions options;
 };
 
+SequenceExportOptions timed(const QString& format)
+{
+    SequenceExportOptions options;
+    options.sequence.timeFormat = format;
+    options.times = true;
+    return options;
+}
+
+SequenceExportOptions window(int from, int count)
+{
+    SequenceExportOptions options;
+    options.sequence.from = from;
+    options.sequence.count = count;
+    return options;
+}
+
+SequenceExportOptions components()
+{
+    SequenceExportOptions options;
+    options.sequence.components = {
+        {QRegularExpression(QStringLiteral("Sensor|Controller")), QStringLiteral("Control")}};
+    return options;
+}
+
 const GoldenCase goldenCases[] = {
     {"rtos.tdf", "rtos", {}},
-    {"rtos.tdf", "rtos-times", {DiagramLanguage::PlantUml, 0, -1, QStringLiteral("%Mmn %ss %mms %uus")}},
-    {"rtos.tdf", "rtos-window", {DiagramLanguage::PlantUml, 12, 14, QString()}},
+    {"rtos.tdf", "rtos-times", timed(QStringLiteral("%Mmn %ss %mms %uus"))},
+    {"rtos.tdf", "rtos-window", window(12, 14)},
+    {"rtos.tdf", "rtos-components", components()},
     {"blocks.tdf", "blocks", {}},
     {"mistakes.tdf", "mistakes", {}},
 };
@@ -23,9 +48,10 @@ struct Language {
     const char* extension;
 };
 
-const Language languages[] = {{DiagramLanguage::PlantUml, ".puml"}, {DiagramLanguage::Mermaid, ".mmd"}};
+const Language languages[] = {
+    {DiagramLanguage::PlantUml, ".puml"}, {DiagramLanguage::Mermaid, ".mmd"}, {DiagramLanguage::Dot, ".dot"}};
 
-TEST(DiagramGolden, ExampleTracesInBothLanguages)
+TEST(DiagramGolden, ExampleTracesInEveryLanguage)
 {
     for (const GoldenCase& golden : goldenCases) {
         ExampleTrace example(golden.trace);
@@ -38,12 +64,12 @@ TEST(DiagramGolden, ExampleTracesInBothLanguages)
     }
 }
 
-TEST(DiagramGolden, HostileNamesInBothLanguages)
+TEST(DiagramGolden, HostileNamesInEveryLanguage)
 {
     HostileTrace hostile;
     for (const Language& language : languages) {
         expectGolden(QStringLiteral("hostile") + QLatin1String(language.extension),
-                     exportSequenceDiagram(hostile.trace.reader, {language.language, 0, -1, QString()}));
+                     exportSequenceDiagram(hostile.trace.reader, {language.language, {}, false}));
     }
 }
 
@@ -53,7 +79,7 @@ TEST(DiagramGolden, TraceWithoutInstanceIsAnEmptyDiagram)
     trace.read("DB \"U\"\nID 1\nED\nSF 1 1\n");
     for (const Language& language : languages) {
         expectGolden(QStringLiteral("empty") + QLatin1String(language.extension),
-                     exportSequenceDiagram(trace.reader, {language.language, 0, -1, QString()}));
+                     exportSequenceDiagram(trace.reader, {language.language, {}, false}));
     }
 }
 

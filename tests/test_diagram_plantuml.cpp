@@ -45,7 +45,7 @@ TEST(DiagramPlantUml, HostileNamesShowUnchanged)
     if (plantuml.isEmpty())
         GTEST_SKIP() << "plantuml is not installed (Debian package plantuml): the real parser is not run";
     HostileTrace hostile;
-    const QString diagram = exportSequenceDiagram(hostile.trace.reader, {DiagramLanguage::PlantUml, 0, -1, QString()});
+    const QString diagram = exportSequenceDiagram(hostile.trace.reader, {DiagramLanguage::PlantUml, {}, false});
     QProcess process;
     process.start(plantuml, {"-tsvg", "-pipe", "-charset", "UTF-8"});
     process.write(diagram.toUtf8());

@@ -124,8 +124,8 @@ TEST(RenderLayout, ActivationBarsSpanFromCallToReturn)
     ASSERT_EQ(pumpBars.size(), 2u);
     const Bar& outer = *pumpBars[0];
     EXPECT_EQ(outer.level, 0);
-    EXPECT_EQ(outer.start, start);
-    EXPECT_EQ(outer.end, start->messageReturn);
+    EXPECT_EQ(outer.startRow, trace.rowIndex(start));
+    EXPECT_EQ(outer.endRow, trace.rowIndex(start->messageReturn));
     EXPECT_EQ(outer.rect.top(), trace.row(start)->y);
     EXPECT_EQ(outer.rect.bottom(), trace.row(start->messageReturn)->y);
     EXPECT_EQ(outer.rect.center().x(), columnOf(trace, pump).x);
@@ -142,7 +142,7 @@ TEST(RenderLayout, ActivationBarsSpanFromCallToReturn)
     EXPECT_EQ(sensorBars[0]->rect.top(), trace.row(stop)->y);
     EXPECT_EQ(sensorBars[0]->rect.bottom(), trace.row(stop->messageReturn)->y);
     EXPECT_EQ(sensorBars[1]->rect.top(), trace.row(start->messageReturn)->y);
-    EXPECT_EQ(sensorBars[1]->end, nullptr);
+    EXPECT_EQ(sensorBars[1]->endRow, -1);
     EXPECT_EQ(sensorBars[1]->rect.bottom(), columnOf(trace, sensor).lifelineBottom);
 
     EXPECT_EQ(trace.arrow(ping)->path.last().x(), nested.rect.left()) << "ping ends at the nested bar";
@@ -163,7 +163,7 @@ TEST(RenderLayout, LoopFramesEncloseExactlyTheirRows)
     const auto& frames = trace.layout().frames;
     ASSERT_EQ(frames.size(), 2u);
     for (const Frame& frame : frames) {
-        const TDFLoopStart* start = frame.object;
+        TDFLoopStart* start = const_cast<TDFObject*>(frame.object)->toLoopStart();
         const int startIndex = trace.row(start)->index;
         const int endIndex = trace.row(start->loopEnd)->index;
         for (const Row& row : trace.layout().rows) {
@@ -212,7 +212,9 @@ TEST(RenderLayout, DeletedLifelinesStopAtTheCross)
                                             [&](const Cross& x) { return x.column == trace.column(instance); });
             ASSERT_NE(cross, trace.layout().crosses.end()) << c.name << ": cross of " << id;
             EXPECT_EQ(cross->centre, QPointF(column.x, crossRow->y)) << c.name;
-            EXPECT_EQ(cross->object, instance->deletion) << c.name;
+            const TDFInstanceDelete* deletion = instance->deletion->toInstanceDelete();
+            const TDFObject* drawnAt = deletion && deletion->atReturn ? deletion->atReturn : instance->deletion;
+            EXPECT_EQ(cross->object, drawnAt) << c.name << ": drawn at the return the deletion is drawn at";
         }
         EXPECT_FALSE(trace.layout().columns.front().crossed) << c.name << ": the world lives on";
     }
@@ -264,8 +266,8 @@ TEST(RenderLayout, WindowKeepsTheLifelinesThatCrossIt)
     };
     for (const Case& c : cases) {
         RenderOptions options;
-        options.from = c.from;
-        options.count = c.count;
+        options.sequence.from = c.from;
+        options.sequence.count = c.count;
         DrawnTrace trace(lines, options);
         std::vector<unsigned long> columns;
         for (const Column& column : trace.layout().columns) {
@@ -278,20 +280,19 @@ TEST(RenderLayout, WindowKeepsTheLifelinesThatCrossIt)
             rows.push_back(row.index);
         EXPECT_EQ(rows, c.rows) << c.name;
         for (const Column& column : trace.layout().columns) {
-            EXPECT_TRUE(DrawnTrace::find(trace.layout().boxes, column.instance))
-                << c.name << ": " << text(column.title);
+            EXPECT_TRUE(trace.title(trace.column(column.instance))) << c.name << ": " << text(column.title);
             if (column.titleRow < 0 && !rows.empty()) {
                 EXPECT_LT(column.titleBox.bottom(), trace.layout().rows.front().top) << c.name << ": header title";
             }
         }
     }
     RenderOptions options;
-    options.from = 3;
-    options.count = 1;
+    options.sequence.from = 3;
+    options.sequence.count = 1;
     DrawnTrace trace(lines, options);
     const std::vector<const Bar*> pumpBars = barsOf(trace, trace.instance(4));
     ASSERT_EQ(pumpBars.size(), 1u) << "the bar of start, cut at the window's top";
-    EXPECT_EQ(pumpBars[0]->start, trace.event(2));
+    EXPECT_EQ(pumpBars[0]->startRow, -1) << "opened before the window";
     EXPECT_EQ(pumpBars[0]->rect.top(), trace.layout().rows.front().top);
     EXPECT_EQ(pumpBars[0]->rect.bottom(), trace.layout().rows.front().y);
 }
@@ -309,7 +310,7 @@ TEST(RenderLayout, TimeColumn)
     };
     for (const Case& c : cases) {
         RenderOptions options;
-        options.timeFormat = c.format;
+        options.sequence.timeFormat = c.format;
         DrawnTrace trace(
             std::string(standardBlock)
                 + "TU \"us\"\nTM 1500\nTS 5\nNI 1 3\nNI 2 4\nME 10 3\nMR\nTS 0\nAC \"Reset\" 0\nAC \"Check\" 0\n",
@@ -340,8 +341,9 @@ TEST(RenderLayout, ThreadEdgesAndLegend)
     const auto& edges = trace.layout().threadEdges;
     std::vector<std::string> threads;
     for (const ThreadEdge& edge : edges) {
-        threads.push_back(text(edge.thread->name) + ':' + std::to_string(edge.thread->colorIndex));
-        EXPECT_EQ(edge.color, threadColor(edge.thread->colorIndex));
+        const SequenceThread& thread = trace.diagram->model().threads[std::size_t(edge.thread)];
+        threads.push_back(text(thread.name) + ':' + std::to_string(thread.colorIndex));
+        EXPECT_EQ(edge.color, threadColor(thread.colorIndex));
         const Row& row = trace.layout().rows[std::size_t(edge.row)];
         EXPECT_EQ(edge.rect.top(), row.top);
         EXPECT_EQ(edge.rect.bottom(), row.bottom);
@@ -427,7 +429,7 @@ TEST(RenderLayout, ActionsSynchronisationsAndSeparators)
         EXPECT_EQ(separator.line.x2(), trace.layout().size.width() - geometry::margin);
         EXPECT_EQ(separator.line.y1(), trace.layout().rows[std::size_t(separator.row)].y);
     }
-    EXPECT_EQ(labels, (std::vector<std::string>{"external trigger", "trigger start", "trigger stop"}));
+    EXPECT_EQ(labels, (std::vector<std::string>{"External trigger", "Trigger start", "Trigger stop"}));
 }
 
 TEST(RenderLayout, HiddenWorld)
@@ -435,7 +437,7 @@ TEST(RenderLayout, HiddenWorld)
     DrawnTrace trace("DB \"U\"\nID 5\nIN \"task\" 1 \"A\"\nMS 10 \"m\"\nED\nSF 1 5\nNI 1 7\nCI 0\nME 10 7\n");
     const Column& world = trace.layout().columns.front();
     EXPECT_FALSE(world.visible);
-    EXPECT_FALSE(DrawnTrace::find(trace.layout().boxes, nullptr)) << "no title for the world";
+    EXPECT_FALSE(trace.title(0)) << "no title for the world";
     const Arrow* arrow = trace.arrow(lastOf(trace.reader.messages));
     ASSERT_TRUE(arrow);
     EXPECT_EQ(arrow->path.first().x(), world.x);

@@ -48,6 +48,20 @@ public:
 
     // The row drawing `object` as its own event, or null.
     const Row* row(const TDFObject* object) const { return find(layout().rows, object); }
+    int rowIndex(const TDFObject* object) const
+    {
+        const Row* found = row(object);
+        return found ? int(found - layout().rows.data()) : -1;
+    }
+    // The title box of a column, or null.
+    const Box* title(int column) const
+    {
+        for (const Box& box : layout().boxes) {
+            if (box.kind == Box::Title && box.column == column)
+                return &box;
+        }
+        return nullptr;
+    }
     const Arrow* arrow(const TDFObject* object) const { return find(layout().arrows, object); }
 
     // The first shape of `items` drawing `object`, or null.

@@ -89,7 +89,9 @@ TEST(TraceToolRender, TooLargeForPng)
     trace.close();
     const ProgramRun run = tracetool({"render", "-o", dir.filePath("long.png"), config, trace.fileName()});
     EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.err.contains("is too large for a PNG image; draw fewer events (--count)")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("is too large for a PNG image; draw fewer events (--count, --time), fewer instances "
+                                 "(--only, --hide, --component)"))
+        << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("long.png")));
     const ProgramRun window = tracetool(
         {"render", "-o", dir.filePath("long.png"), "--from", "3000", "--count", "200", config, trace.fileName()});

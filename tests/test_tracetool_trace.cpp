@@ -151,10 +151,23 @@ TEST(TraceToolExport, CommandLineProblemsAreUsageErrors)
         QString err;
     };
     const Case cases[] = {
-        {{config, traces + "rtos.tdf"}, usageOfExport("no --format given (plantuml or mermaid)")},
-        {{"--format", "dot", config, traces + "rtos.tdf"}, usageOfExport("unknown format 'dot' (plantuml or mermaid)")},
+        {{config, traces + "rtos.tdf"}, usageOfExport("no --format given (plantuml, mermaid or dot)")},
+        {{"--format", "svg", config, traces + "rtos.tdf"},
+         usageOfExport("unknown format 'svg' (plantuml, mermaid or dot)")},
         {{"--format", "PlantUML", config, traces + "rtos.tdf"},
-         usageOfExport("unknown format 'PlantUML' (plantuml or mermaid)")},
+         usageOfExport("unknown format 'PlantUML' (plantuml, mermaid or dot)")},
+        {{"-f", "dot", "--only", "(", config, traces + "rtos.tdf"},
+         usageOfExport("--only: '(' is not a regular expression: missing closing parenthesis")},
+        {{"-f", "dot", "--component", "Sensor", config, traces + "rtos.tdf"},
+         usageOfExport("--component takes REGEX=NAME, not 'Sensor'")},
+        {{"-f", "dot", "--threads", "1,,2", config, traces + "rtos.tdf"},
+         usageOfExport("--threads takes a list of threads, not '1,,2'")},
+        {{"-f", "dot", "--time", "2ms..1ms", config, traces + "rtos.tdf"},
+         usageOfExport("--time takes FROM..TO, two times in the trace's unit (us) or with a unit (h mn s ms us ns "
+                       "ps), the first not after the second; not '2ms..1ms'")},
+        {{"-f", "dot", "--time", "1 parsec..2", config, traces + "rtos.tdf"},
+         usageOfExport("--time takes FROM..TO, two times in the trace's unit (us) or with a unit (h mn s ms us ns "
+                       "ps), the first not after the second; not '1 parsec..2'")},
         {{"-f", "mermaid", "--from", "-1", config, traces + "rtos.tdf"},
          usageOfExport("--from takes a whole number from 0 up, not '-1'")},
         {{"-f", "mermaid", "--count", "ten", config, traces + "rtos.tdf"},

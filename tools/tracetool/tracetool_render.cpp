@@ -5,6 +5,7 @@
 #include "tools/common/output.h"
 #include "tools/tracetool/traceinput.h"
 #include "tools/tracetool/tracetool.h"
+#include "tools/tracetool/viewoptions.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,8 +21,9 @@ const char details[] = "Reads the traces as check does, then draws their events 
                        "the world), a row per event, the times on the left.  FILE's ending chooses\n"
                        "the format: .svg or .png.  A long trace is drawn by windows: --from and\n"
                        "--count choose its events, counted from 0 in reading order as dump lists\n"
-                       "them; the instances living across the window keep their columns.  A trace\n"
-                       "with errors is drawn all the same, with exit status 1.";
+                       "them, --time by their times; the instances living across the window keep\n"
+                       "their columns.  The filter options are those of every view (export,\n"
+                       "html).  A trace with errors is drawn all the same, with exit status 1.";
 
 QCommandLineOption outputOption()
 {
@@ -41,7 +43,7 @@ QCommandLineOption scaleOption()
 
 QList<QCommandLineOption> options()
 {
-    return {outputOption(), fromOption(), countOption(), timeFormatOption(), scaleOption()};
+    return QList<QCommandLineOption>{outputOption(), scaleOption()} + viewOptions();
 }
 
 // The options as the renderer takes them; false after a usage error.
@@ -71,7 +73,7 @@ bool renderOptions(const QCommandLineParser& parser, RenderOptions* options, QSt
         *status = usageError(problem);
         return false;
     }
-    return windowArguments(parser, &options->from, &options->count, status);
+    return viewArguments(parser, &options->sequence, status);
 }
 
 // The renderer measures text with fonts: a QGuiApplication, on the
@@ -85,16 +87,14 @@ void startGuiApplication()
 
 int draw(TDF& reader, const RenderOptions& options, const QString& output)
 {
-    int status = ExitOk;
-    if (!windowStartsInTrace(reader, options.from, &status))
-        return status;
     startGuiApplication();
     const SequenceDiagram diagram(reader, options);
     QString error;
     if (QFileInfo(output).suffix().toLower() == QLatin1String("png") && !diagram.fitsPng())
         error = QCoreApplication::translate("tracetool",
                                             "the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer "
-                                            "events (--count), a smaller picture (--scale) or an SVG")
+                                            "events (--count, --time), fewer instances (--only, --hide, "
+                                            "--component), a smaller picture (--scale) or an SVG")
                     .arg(diagram.size().width())
                     .arg(diagram.size().height());
     else if (diagram.save(output, &error))
@@ -112,9 +112,8 @@ int run(const QCommandLineParser& parser)
         return status;
     TraceInput input;
     status = input.read(parser);
-    if (status == ExitTrouble)
+    if (status == ExitTrouble || !viewWindowInTrace(parser, input.reader(), &options.sequence, &status))
         return status;
-    input.reader().setTimeFormat(parser.value(timeFormatOption()));
     return std::max(status, draw(input.reader(), options, output));
 }
 

@@ -1,7 +1,8 @@
-// The plain model that the walk of a trace makes and every language's
-// writer turns into text: participants and steps, top to bottom.
+// A sequence model as statements that every language's writer turns into
+// text: participants and steps, top to bottom.
 //
-// Participants are referred to by their index in SequenceModel::participants.
+// Participants are referred to by their index in Script::participants, which
+// is their index in the sequence model.
 #pragma once
 
 #include "foundation/style.h"
@@ -12,16 +13,16 @@
 #include <optional>
 #include <variant>
 
-class TDFInstance;
+class SequenceModel;
 
 namespace diagram {
 
-// A lifeline: a dynamic instance, or the world.
+// A lifeline: an instance, a component, the world or the edge.
 struct Participant {
-    const TDFInstance* instance = nullptr;  // null: the world
+    bool actor = false;  // the world
     QString name;
     QString id;                 // the identifier in the diagram text
-    bool hidden = false;        // the world, which the configuration does not show
+    bool hidden = false;        // the world the configuration does not show, or the edge
     bool declaredAtTop = true;  // false: declared by the step where it is born
 };
 
@@ -95,9 +96,12 @@ struct Overloaded : Visitors... {
 template <class... Visitors>
 Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
-struct SequenceModel {
-    QList<Participant> participants;  // in order of first appearance, the world first
+struct Script {
+    QList<Participant> participants;  // the sequence model's, in its order
     QList<Step> steps;
 };
+
+// The statements of a model; with `times`, the time of the events wherever it changes.
+Script scriptOf(const SequenceModel& model, bool times);
 
 }  // namespace diagram

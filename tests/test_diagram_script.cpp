@@ -1,8 +1,8 @@
-// The walk of a trace into the diagram model, on hand-written traces of the
-// test configurations: participants, arrows, creations, deletions,
-// activations, notes, loops, windows and times.
-#include "diagram/sequenceexport.h"
-#include "diagram/walk_p.h"
+// A trace's sequence model as the statements of a diagram, on hand-written
+// traces of the test configurations: participants, arrows, creations,
+// deletions, activations, notes, loops, windows, filters and times.
+#include "diagram/script_p.h"
+#include "sequence/sequencemodel.h"
 #include "test_tdf_support.h"
 
 namespace {
@@ -11,7 +11,7 @@ using namespace diagram;
 
 // "World S P*": the participants by name; '?' marks the hidden world, '*' one
 // declared where it is born.
-std::string participantsOf(const SequenceModel& model)
+std::string participantsOf(const Script& model)
 {
     std::string out;
     for (const Participant& participant : model.participants) {
@@ -24,7 +24,7 @@ std::string participantsOf(const SequenceModel& model)
 // One step in a few words: "P->S start [note]", "S-->P xS", "+S", "-S",
 // "declare T", "destroy S,P", "note S text", "loop text", "end",
 // "== text", "@time".
-std::string stepOf(const SequenceModel& model, const Step& step)
+std::string stepOf(const Script& model, const Step& step)
 {
     const auto name = [&model](int index) { return model.participants[index].name.toStdString(); };
     const auto names = [&name](const QList<int>& indexes) {
@@ -57,7 +57,7 @@ std::string stepOf(const SequenceModel& model, const Step& step)
         step);
 }
 
-std::string stepsOf(const SequenceModel& model)
+std::string stepsOf(const Script& model)
 {
     std::string out;
     for (const Step& step : model.steps)
@@ -71,10 +71,61 @@ const std::string prelude = std::string(standardBlock) + "NI 1 3 \"S\"\nNI 2 4 \
 struct WalkCase {
     const char* what;
     std::string trace;
-    SequenceExportOptions options;
+    SequenceOptions options;
     const char* participants;
     const char* steps;
 };
+
+SequenceOptions window(int from, int count)
+{
+    SequenceOptions options;
+    options.from = from;
+    options.count = count;
+    return options;
+}
+
+QRegularExpression pattern(const char* text)
+{
+    return QRegularExpression(QString::fromUtf8(text));
+}
+
+SequenceOptions only(const char* name, bool hideEdges = false)
+{
+    SequenceOptions options;
+    options.only = {pattern(name)};
+    options.hideEdges = hideEdges;
+    return options;
+}
+
+SequenceOptions component(bool hideInternal)
+{
+    SequenceOptions options;
+    options.components = {{pattern("^[SP]$"), QStringLiteral("C")}};
+    options.hideInternal = hideInternal;
+    return options;
+}
+
+SequenceOptions filtered(void (*set)(SequenceOptions&))
+{
+    SequenceOptions options;
+    set(options);
+    return options;
+}
+
+std::string repeated(const char* line, int times)
+{
+    std::string lines;
+    for (int i = 0; i < times; ++i)
+        lines += line;
+    return lines;
+}
+
+SequenceOptions timeFormat(const QString& format)
+{
+    SequenceOptions options;
+    options.timeFormat = format;
+    return options;
+}
 
 const WalkCase walkCases[] = {
     {"nested calls open and close activations; a return reactivates its sender",
@@ -87,11 +138,11 @@ const WalkCase walkCases[] = {
      {},
      "World S P T",
      "T->S ping; +S; S-->T; -S"},
-    {"an instance born later and first receiving is created by the message",
+    {"an instance born later by its own line is declared there, even when it first receives",
      prelude + "ME 10 3\nNI 1 7 \"N\"\nCI 3\nME 11 7\n",
      {},
      "World S P N*",
-     "P->S start; +S; create S->N stop; +N"},
+     "P->S start; +S; declare N; S->N stop; +N"},
     {"an instance born later and first sending is declared",
      prelude + "ME 10 3\nNI 3 8 \"T\"\nME 12 3\n",
      {},
@@ -118,60 +169,82 @@ const WalkCase walkCases[] = {
      {},
      "World S P",
      "P->S start [n]; +S; note S m; glyph P call: g; action World a; sync S,P s"},
-    {"the hidden world appears only when an event involves it",
+    {"the hidden world is a participant that is not declared",
      "DB \"U\"\nID 5\nIN \"task\" 1 \"A\"\nMS 10 \"go\"\nED\nSF 1 5\nNI 1 1 \"A\"\nCI 0\nME 10 1\nMR\n",
      {},
      "World? A",
      "World->A go; A-->World"},
-    {"the hidden world is left out otherwise",
+    {"the hidden world is there even when no event involves it",
      "DB \"U\"\nID 5\nIN \"task\" 1 \"A\"\nED\nSF 1 5\nNI 1 1 \"A\"\n",
      {},
-     "A",
+     "World? A",
      ""},
-    {"a window inside a loop opens and closes it",
-     prelude + "LS 2\nME 10 3\nLE\nME 11 3\n",
-     {DiagramLanguage::PlantUml, 3, 1, QString()},
-     "World S P",
+    {"a window inside a loop opens and closes it", prelude + "LS 2\nME 10 3\nLE\nME 11 3\n", window(3, 1), "World S P",
      "loop Loop1:2; P->S start; +S; end"},
-    {"a window after a call keeps its activation open",
-     prelude + "LS 2\nME 10 3\nLE\nME 11 3\n",
-     {DiagramLanguage::PlantUml, 5, -1, QString()},
-     "World S P",
-     "+S; S->S stop; +S"},
-    {"a window leaves out instances deleted before it",
-     prelude + "DI 3\nME 10 4\n",
-     {DiagramLanguage::PlantUml, 3, 5, QString()},
-     "World P",
+    {"a window after a call keeps its activation open", prelude + "LS 2\nME 10 3\nLE\nME 11 3\n", window(5, -1),
+     "World S P", "+S; S->S stop; +S"},
+    {"a window leaves out instances deleted before it", prelude + "DI 3\nME 10 4\n", window(3, 5), "World P",
      "P->P start; +P"},
-    {"a window past the end keeps the living instances only",
-     prelude,
-     {DiagramLanguage::PlantUml, 100, 5, QString()},
-     "World S P",
-     ""},
+    {"a window past the end keeps the living instances only", prelude, window(100, 5), "World S P", ""},
     {"trigger marks are dividers",
      prelude + "ET\nGA\nGS\n",
      {},
      "World S P",
      "== External trigger; == Trigger start; == Trigger stop"},
-    {"a time marks the events whose time changes",
-     prelude + "TU \"ms\"\nTM 5\nME 10 3\nNO \"x\"\nCI 3\nTM 9\nMR\n",
-     {DiagramLanguage::PlantUml, 0, -1, QStringLiteral("%mms")},
+    {"a time marks the events whose time changes", prelude + "TU \"ms\"\nTM 5\nME 10 3\nNO \"x\"\nCI 3\nTM 9\nMR\n",
+     timeFormat(QStringLiteral("%mms")), "World S P", "@5ms; P->S start; +S; note S x; @9ms; S-->P; -S; +P"},
+    {"a unit without format follows the number", prelude + "TU \"cycles\"\nTM 7\nME 10 3\n",
+     timeFormat(QStringLiteral("")), "World S P", "@7 cycles; P->S start; +S"},
+    {"--only: a message from an instance left out comes from the edge", prelude + "ME 10 3\nMR\n", only("^S$"),
+     "World S Others?", "Others->S start; +S; S-->Others; -S"},
+    {"--hide-edges: such messages are left out, their bars stay", prelude + "ME 10 3\nAC \"Reset\" 3\nMR\n",
+     only("^S$", true), "World S", "+S; action S Reset"},
+    {"--hide-returns", prelude + "ME 10 3\nMR\nAC \"Reset\" 0\n",
+     filtered([](SequenceOptions& o) { o.hideReturns = true; }), "World S P",
+     "P->S start; +S; -S; +P; action World Reset"},
+    {"--hide-notes: notes of their own and with an event", prelude + "NO \"n\"\nME 10 3\nNO \"m\"\nCI 3\n",
+     filtered([](SequenceOptions& o) { o.hideNotes = true; }), "World S P", "P->S start; +S"},
+    {"--component: messages inside become messages to itself; the bar goes on while a member is active",
+     prelude + "ME 10 3\nMR\n", component(false), "World C", "C->C start; +C; C-->C"},
+    {"--hide-internal: they are left out", prelude + "ME 10 3\nMR\nAC \"Reset\" 0\n", component(true), "World C",
+     "+C; action World Reset"},
+    {"--threads: only the messages, returns and actions of those threads",
+     prelude + "TI 1 1 0 \"a\"\nME 10 3\nTI 2 1 0 \"b\"\nCI 3\nME 11 4\nAC \"Reset\" 3\n",
+     filtered([](SequenceOptions& o) { o.threads = {QStringLiteral("b")}; }), "World S P",
+     "+S; S->P stop; +P; action S Reset"},
+    {"--time: the events timed within the window", prelude + "TM 10\nME 10 3\nTM 20\nMR\nTM 30\nAC \"Reset\" 4\n",
+     filtered([](SequenceOptions& o) {
+         o.timeWindow = true;
+         o.timeFrom = 15;
+         o.timeTo = 25;
+     }),
+     "World S P", "+S; S-->P; -S; +P"},
+    {"bars nested deeper than six levels are folded into the sixth",
+     prelude + repeated("CI 4\nME 10 3\n", 8),
+     {},
      "World S P",
-     "@5ms; P->S start; +S; note S x; @9ms; S-->P; -S; +P"},
-    {"a unit without format follows the number",
-     prelude + "TU \"cycles\"\nTM 7\nME 10 3\n",
-     {DiagramLanguage::PlantUml, 0, -1, QStringLiteral("")},
+     "P->S start; +S; P->S start; +S; P->S start; +S; P->S start; +S; P->S start; +S; P->S start; +S; "
+     "P->S start; P->S start"},
+    {"loops nested deeper than six levels are folded into the sixth",
+     prelude + repeated("LS 2\n", 7) + "AC \"Reset\" 0\n" + repeated("LE\n", 7),
+     {},
      "World S P",
-     "@7 cycles; P->S start; +S"},
+     "loop Loop1:2; loop Loop1.1:2; loop Loop1.1.1:2; loop Loop1.1.1.1:2; loop Loop1.1.1.1.1:2; "
+     "loop Loop1.1.1.1.1.1:2; action World Reset; end; end; end; end; end; end"},
+    {"an empty loop holds a note, as no language draws an empty block",
+     prelude + "LS 2\nLE\n",
+     {},
+     "World S P",
+     "loop Loop1:2; note P no events shown in this loop; end"},
 };
 
-TEST(DiagramWalk, EventsBecomeSteps)
+TEST(DiagramScript, EventsBecomeSteps)
 {
     for (const WalkCase& c : walkCases) {
         SCOPED_TRACE(c.what);
         Trace trace;
         EXPECT_EQ(trace.read(c.trace), Texts{});
-        const SequenceModel model = walkSequence(trace.reader, c.options);
+        const Script model = scriptOf(buildSequenceModel(trace.reader, c.options), !c.options.timeFormat.isNull());
         EXPECT_EQ(participantsOf(model), c.participants);
         EXPECT_EQ(stepsOf(model), c.steps);
     }
@@ -179,10 +252,11 @@ TEST(DiagramWalk, EventsBecomeSteps)
 
 // The bars opened and closed at depth 0 are those of the instances' own
 // activation records, for the example trace whose every task nests calls.
-TEST(DiagramWalk, OutermostBarsAreTheInstancesActivations)
+TEST(DiagramScript, OutermostBarsAreTheInstancesActivations)
 {
     ExampleTrace example("rtos.tdf");
-    const SequenceModel model = walkSequence(*example.reader, {});
+    const SequenceModel sequence = buildSequenceModel(*example.reader);
+    const Script model = scriptOf(sequence, false);
     QHash<int, int> depths;
     QHash<int, int> bars;  // bar ends and starts seen, per participant
     for (const Step& step : model.steps) {
@@ -192,11 +266,11 @@ TEST(DiagramWalk, OutermostBarsAreTheInstancesActivations)
             bars[activation->participant] += depth == (activation->active ? 1 : 0) ? 1 : 0;
         }
     }
-    for (int index = 0; index < model.participants.size(); ++index) {
-        const TDFInstance* instance = model.participants[index].instance;
+    for (std::size_t index = 0; index < sequence.participants.size(); ++index) {
+        const TDFInstance* instance = sequence.participants[index].instance;
         if (instance && instance->activations) {
-            SCOPED_TRACE(instance->name().toStdString());
-            EXPECT_EQ(bars.value(index), instance->activations->count);
+            SCOPED_TRACE(const_cast<TDFInstance*>(instance)->name().toStdString());
+            EXPECT_EQ(bars.value(int(index)), instance->activations->count + (instance->creatingMessage ? 1 : 0));
         }
     }
 }

@@ -1,0 +1,219 @@
+// Activation bars.  The outer bars of an instance are those its records
+// tell (from its creation when a message created it, then alternately where
+// a bar starts and ends); a message it receives inside an outer bar, other
+// than the one that opened it, opens a nested bar one level deeper until
+// that message's return, or until the outer bar ends.  A component is
+// active while one of its members is.  The walk follows the control flow
+// from the start of the trace, so that a bar keeps its level when the
+// window starts inside it; bars enter the model when the window opens.
+#include "sequence/builder_p.h"
+#include "tdf/tdf_db.h"
+
+#include <algorithm>
+
+namespace {
+
+// The instance's records: its creating message first, when it has one.
+int recordCount(const TDFInstance* instance)
+{
+    return (instance->creatingMessage ? 1 : 0) + (instance->activations ? instance->activations->count : 0);
+}
+
+const TDFObject* recordAt(const TDFInstance* instance, int index)
+{
+    if (instance->creatingMessage)
+        return index == 0 ? instance->creatingMessage : instance->activations->data[index - 1];
+    return instance->activations->data[index];
+}
+
+}  // namespace
+
+void SequenceBuilder::indexFlows()
+{
+    for (auto lifeline = lifelines_.cbegin(); lifeline != lifelines_.cend(); ++lifeline) {
+        const TDFInstance* instance = lifeline.key();
+        if (lifeline->participant < 0 || !(instance->hasActivation() || instance->activations))
+            continue;
+        Flow flow;
+        flow.instance = instance;
+        flow.participant = lifeline->participant;
+        flow.own = lifeline->own;
+        flowOf_.insert(instance, int(flows_.size()));
+        flows_.push_back(flow);
+    }
+}
+
+// Takes the flow's next record when it is `event`: +1 when a bar starts
+// there, -1 when it ends, 0 when the event is not the next record.
+int SequenceBuilder::takeRecord(Flow& flow, const TDFObject* event)
+{
+    if (flow.nextRecord >= recordCount(flow.instance) || recordAt(flow.instance, flow.nextRecord) != event)
+        return 0;
+    return flow.nextRecord++ % 2 == 0 ? 1 : -1;
+}
+
+SequenceBuilder::Flow* SequenceBuilder::flowOf(const TDFInstance* instance)
+{
+    const int index = instance ? flowOf_.value(instance, -1) : -1;
+    return index < 0 ? nullptr : &flows_[std::size_t(index)];
+}
+
+void SequenceBuilder::followMessage(const TDFMessage* message, int position)
+{
+    Flow* receiver = flowOf(message->receiver);
+    if (!receiver)
+        return;
+    const SequenceMark mark = markOf(position);
+    const int record = takeRecord(*receiver, message);
+    if (record > 0)
+        openOuter(*receiver, mark);
+    else if (record < 0)
+        closeOuter(*receiver, mark);
+    else if (receiver->open)
+        pushCall(*receiver, message, mark);
+}
+
+// The return ends the receiver's bar, or the nested bar its message
+// opened; it may start a bar of the sender, to which control comes back.
+void SequenceBuilder::followReturn(const TDFMessageReturn* messageReturn, int position)
+{
+    const TDFMessage* message = messageReturn->message;
+    if (!message)
+        return;
+    const SequenceMark mark = markOf(position);
+    if (Flow* receiver = flowOf(message->receiver)) {
+        const int record = takeRecord(*receiver, messageReturn);
+        const auto nested = nestedCalls_.constFind(message);
+        if (record < 0)
+            closeOuter(*receiver, mark);
+        else if (nested != nestedCalls_.cend() && nested->first == int(receiver - flows_.data()))
+            popCallsTo(*receiver, std::size_t(nested->second), mark);
+    }
+    if (Flow* sender = flowOf(message->sender); sender && takeRecord(*sender, messageReturn) > 0)
+        openOuter(*sender, mark);
+}
+
+void SequenceBuilder::openOuter(Flow& flow, const SequenceMark& mark)
+{
+    flow.open = true;
+    flow.bars.assign(1, -1);
+    if (flow.own) {
+        if (windowOpen_)
+            flow.bars[0] = openBar(flow.participant, 0, mark);
+    } else if (++componentDepth_[std::size_t(flow.participant)] == 1 && windowOpen_) {
+        openBar(flow.participant, 0, mark);
+    }
+}
+
+void SequenceBuilder::closeOuter(Flow& flow, const SequenceMark& mark)
+{
+    if (!flow.open)
+        return;
+    popCallsTo(flow, 0, mark);
+    if (flow.own)
+        closeBar(flow.bars[0], mark);
+    else if (--componentDepth_[std::size_t(flow.participant)] == 0)
+        closeBar(lastOuterBar_[std::size_t(flow.participant)], mark);
+    flow.open = false;
+    flow.bars.clear();
+}
+
+// A nested call: a bar one level deeper, or, deeper than the model draws,
+// one more level folded into the deepest bar drawn.
+void SequenceBuilder::pushCall(Flow& flow, const TDFMessage* message, const SequenceMark& mark)
+{
+    nestedCalls_.insert(message, {int(&flow - flows_.data()), int(flow.calls.size())});
+    flow.calls.push_back(message);
+    const int level = int(flow.calls.size());
+    flow.bars.push_back(flow.own && windowOpen_ ? nestedBar(flow, level, mark) : -1);
+}
+
+int SequenceBuilder::nestedBar(Flow& flow, int level, const SequenceMark& mark)
+{
+    if (level < SequenceModel::maxNesting)
+        return openBar(flow.participant, level, mark);
+    if (const int deepest = flow.bars[SequenceModel::maxNesting - 1]; deepest >= 0) {
+        SequenceBar& bar = model_.bars[std::size_t(deepest)];
+        bar.depth = std::max(bar.depth, level);
+    }
+    return -1;
+}
+
+// Ends the nested calls from the `size`-th on, innermost first.
+void SequenceBuilder::popCallsTo(Flow& flow, std::size_t size, const SequenceMark& mark)
+{
+    while (flow.calls.size() > size) {
+        closeBar(flow.bars.back(), mark);
+        flow.bars.pop_back();
+        nestedCalls_.remove(flow.calls.back());
+        flow.calls.pop_back();
+    }
+}
+
+// A bar that starts where the participant's last outer bar ended goes on
+// instead (control came back at once).
+int SequenceBuilder::openBar(int participant, int level, const SequenceMark& mark)
+{
+    int& lastOuter = lastOuterBar_[std::size_t(participant)];
+    if (level == 0 && lastOuter >= 0 && model_.bars[std::size_t(lastOuter)].end == mark) {
+        model_.bars[std::size_t(lastOuter)].end = {-1, false};
+        return lastOuter;
+    }
+    SequenceBar bar;
+    bar.participant = participant;
+    bar.level = bar.depth = level;
+    bar.begin = mark;
+    bar.end = {-1, false};
+    model_.bars.push_back(bar);
+    const int index = int(model_.bars.size()) - 1;
+    if (level == 0)
+        lastOuter = index;
+    return index;
+}
+
+void SequenceBuilder::closeBar(int bar, const SequenceMark& mark)
+{
+    if (bar >= 0)
+        model_.bars[std::size_t(bar)].end = mark;
+}
+
+// The bars open when the window starts, at its top.
+void SequenceBuilder::openFlowsAtWindow()
+{
+    windowOpen_ = true;
+    const SequenceMark top{0, false};
+    const std::size_t before = model_.bars.size();
+    for (std::size_t participant = 0; participant < componentDepth_.size(); ++participant) {
+        if (componentDepth_[participant] > 0)
+            openBar(int(participant), 0, top);
+    }
+    for (Flow& flow : flows_) {
+        if (!flow.open || !flow.own)
+            continue;
+        flow.bars[0] = openBar(flow.participant, 0, top);
+        for (std::size_t level = 1; level < flow.bars.size(); ++level)
+            flow.bars[level] = nestedBar(flow, int(level), top);
+    }
+    for (std::size_t bar = before; bar < model_.bars.size(); ++bar)
+        model_.bars[bar].openTop = true;
+}
+
+// Where an event of the walk stands among the rows: at its row's line when
+// it was just drawn, else above the next row.
+SequenceMark SequenceBuilder::markOf(int position) const
+{
+    const int rows = int(model_.events.size());
+    if (rows > 0 && model_.events.back().position == position)
+        return {rows - 1, true};
+    return {rows, false};
+}
+
+void SequenceBuilder::closeOpenBars()
+{
+    for (SequenceBar& bar : model_.bars) {
+        if (bar.end.row < 0) {
+            bar.end = {int(model_.events.size()), false};
+            bar.openBottom = true;
+        }
+    }
+}

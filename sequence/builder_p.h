@@ -1,0 +1,142 @@
+// The one walk of a trace into a SequenceModel.  Each group of steps has its
+// own source file: the window and participants (participants.cpp), the rows
+// (builder.cpp), activation bars (bars.cpp), loop frames (frames.cpp) and
+// the texts and styles of events (texts.cpp).
+#pragma once
+
+#include "sequence/sequencemodel.h"
+#include "tdf/tdfobjects.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <vector>
+
+// Which thread runs, replayed from the thread infos in reading order.
+class RunningThread {
+public:
+    void see(const TDFThreadInfo* info);
+    TDFThread* current() const;
+
+private:
+    std::vector<TDFThread*> running_;  // the threads of the running thread infos, in reading order
+    int current_ = -1;
+};
+
+class SequenceBuilder {
+public:
+    SequenceBuilder(TDF& trace, const SequenceOptions& options);
+    SequenceModel build();
+
+private:
+    // What an instance is drawn as.
+    struct Lifeline {
+        int participant = -1;  // -1: left out (its messages go to the edge)
+        bool own = false;      // a participant of its own, not a component's member
+    };
+
+    // The control flow of one instance drawn with bars: where its outer bar
+    // starts and ends (the reader's records) and the calls nested in it.
+    struct Flow {
+        const TDFInstance* instance = nullptr;
+        int participant = 0;
+        bool own = true;
+        int nextRecord = 0;                    // records taken so far
+        bool open = false;                     // the outer bar is open
+        std::vector<int> bars;                 // the open bars, outer first; -1: not in the model (yet, or folded)
+        std::vector<const TDFMessage*> calls;  // the messages that opened the nested bars
+    };
+
+    struct OpenLoop {
+        const TDFLoopStart* start;
+        int frame;  // -1: not in the model (yet, or folded)
+    };
+
+    TDF& trace_;
+    const SequenceOptions& options_;
+    SequenceModel model_;
+    std::vector<TDFObject*> objects_;
+    QHash<const TDFObject*, int> positions_;
+    int first_ = 0;
+    int last_ = 0;
+    QHash<const TDFInstance*, Lifeline> lifelines_;
+    QHash<QString, int> components_;  // by name: its participant
+    int edge_ = -1;
+    RunningThread running_;
+    QHash<const TDFThread*, int> threads_;  // in the model
+    QSet<QString> threadFilter_;
+    std::vector<Flow> flows_;
+    QHash<const TDFInstance*, int> flowOf_;
+    QHash<const TDFMessage*, std::pair<int, int>> nestedCalls_;  // an open nested call: its flow and place
+    std::vector<int> componentDepth_;                            // per participant: members whose outer bar is open
+    std::vector<int> lastOuterBar_;                              // per participant: its latest outer bar, -1 for none
+    std::vector<OpenLoop> loops_;
+    QHash<const TDFObject*, int> mergedRows_;  // deletions drawn at their return's row
+    bool interactionSeen_ = false;
+    bool windowOpen_ = false;     // the walk is in the window
+    std::size_t sourceFile_ = 0;  // the trace's source file of the position being walked
+
+    // participants.cpp
+    void indexObjects();
+    void chooseWindow();
+    void chooseParticipants();
+    bool shown(const QString& name) const;
+    void addInstance(const TDFInstance* instance);
+    int addParticipant(const SequenceParticipant& participant);
+    static constexpr int noLifeline = -1;
+    static constexpr int leftOut = -2;
+    int lifelineOf(const TDFInstance* instance) const;
+    int participantOf(const TDFInstance* instance);
+    int endOf(const TDFInstance* instance) const;
+
+    // builder.cpp: one row per drawn event.
+    void walk();
+    void openWindow();
+    void visit(TDFObject* object, int position);
+    void addMessage(TDFMessage* message, int position);
+    void addReturn(TDFMessageReturn* messageReturn, int position);
+    bool arrowDrawn(const TDFInstance* from, const TDFInstance* to, TDFThread* thread) const;
+    void addBirth(const TDFInstance* instance, int position);
+    void addDeletion(TDFInstanceDelete* deletion, int position);
+    void addDeletionOfAll(TDFInstanceDeleteAll* deletion, int position);
+    void addOnLifeline(TDFObject* object, SequenceEvent::Kind kind, const TDFInstance* instance, int position);
+    void addSynchronisation(TDFSynchronisation* synchronisation, int position);
+    void addDivider(TDFObject* object, int position);
+    void addDecoration(TDFObject* decoration, TDFObject* owner, SequenceEvent::Kind kind, int position);
+    SequenceEvent& addRow(TDFObject* object, SequenceEvent::Kind kind, int position);
+    void annotate(SequenceEvent& event, TDFObject* object);
+    int rowOf(const TDFObject* object) const;
+    int threadIndex(TDFThread* thread);
+    bool threadShown(TDFThread* thread) const;
+    QList<int> lifelinesOf(const List<TDFInstance*>* instances);
+
+    // bars.cpp: activation bars from the reader's records.
+    void indexFlows();
+    int takeRecord(Flow& flow, const TDFObject* event);
+    Flow* flowOf(const TDFInstance* instance);
+    void followMessage(const TDFMessage* message, int position);
+    void followReturn(const TDFMessageReturn* messageReturn, int position);
+    void openOuter(Flow& flow, const SequenceMark& mark);
+    void closeOuter(Flow& flow, const SequenceMark& mark);
+    void pushCall(Flow& flow, const TDFMessage* message, const SequenceMark& mark);
+    int nestedBar(Flow& flow, int level, const SequenceMark& mark);
+    void popCallsTo(Flow& flow, std::size_t size, const SequenceMark& mark);
+    int openBar(int participant, int level, const SequenceMark& mark);
+    void closeBar(int bar, const SequenceMark& mark);
+    void openFlowsAtWindow();
+    SequenceMark markOf(int position) const;
+    void closeOpenBars();
+
+    // frames.cpp: loop frames.
+    void startLoop(const TDFLoopStart* start, int position);
+    void endLoop(const TDFLoopEnd* end, int position);
+    int nestedFrame(const TDFLoopStart* start, int level);
+    void openLoopsAtWindow();
+    void closeOpenFrames();
+
+    // texts.cpp: labels and styles.
+    const Style* styleOf(TDFObject* object, int slot) const;
+    static QString glyphText(TDFGlyph* glyph);
+    static bool isWarning(const TDFGlyph* glyph);
+    QString dividerText(TDFObjectType type) const;
+};
