@@ -16,13 +16,14 @@ void LayoutBuilder::buildBars()
         indexBars(levels);
 }
 
-// Adds the part of a bar that falls inside the lifeline.
+// Adds the part of a bar that falls inside the lifeline (at least a stub
+// below a title on the row where the bar ends).
 void LayoutBuilder::addBar(const SequenceBar& sequenceBar)
 {
     const Column& column = layout_.columns[std::size_t(sequenceBar.participant)];
     const double top = std::max(sequenceBar.openTop ? rowsTop_ : markY(sequenceBar.begin), column.lifelineTop);
-    const double bottom = std::min(markY(sequenceBar.end), column.lifelineBottom);
-    if (bottom < top || !column.visible)
+    const double bottom = std::max(std::min(markY(sequenceBar.end), column.lifelineBottom), top);
+    if (!column.visible)
         return;
     const double centre = column.x + sequenceBar.level * geometry::barLevelOffset;
     Bar bar;

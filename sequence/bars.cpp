@@ -208,6 +208,9 @@ SequenceMark SequenceBuilder::markOf(int position) const
     return {rows, false};
 }
 
+// Bars end with the window, and with their lifeline: a deletion may be
+// drawn at an earlier return than the one where the instance ends.  Bars
+// that start below the last row, or after their lifeline, show nothing.
 void SequenceBuilder::closeOpenBars()
 {
     for (SequenceBar& bar : model_.bars) {
@@ -215,5 +218,16 @@ void SequenceBuilder::closeOpenBars()
             bar.end = {int(model_.events.size()), false};
             bar.openBottom = true;
         }
+        const int end = model_.participants[std::size_t(bar.participant)].end;
+        if (end >= 0 && SequenceMark{end, true} < bar.end) {
+            bar.end = {end, true};
+            bar.openBottom = false;
+        }
     }
+    const int rows = int(model_.events.size());
+    const auto unseen = [this, rows](const SequenceBar& bar) {
+        const int end = model_.participants[std::size_t(bar.participant)].end;
+        return bar.begin.row >= rows || (end >= 0 && SequenceMark{end, true} < bar.begin);
+    };
+    model_.bars.erase(std::remove_if(model_.bars.begin(), model_.bars.end(), unseen), model_.bars.end());
 }
