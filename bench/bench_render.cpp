@@ -52,8 +52,8 @@ GeneratedTrace& trace()
 RenderOptions window(double where)
 {
     RenderOptions options;
-    options.from = int(where * (trace().reader->objects.count - windowEvents));
-    options.count = windowEvents;
+    options.sequence.from = int(where * (trace().reader->objects.count - windowEvents));
+    options.sequence.count = windowEvents;
     return options;
 }
 

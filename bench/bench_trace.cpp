@@ -3,12 +3,14 @@
 //   reading a 2,000,000-event trace against reading its lines and looking
 //   at their opcodes; reading 10 N events against N for traces of each
 //   shape that stresses the reader; reading and writing back against
+//   reading; building the sequence model that every view draws against
 //   reading; the heap memory held per object read; loading 10 n
 //   configuration items against n.  Times are CPU times, so that other
 //   processes do not count.
 // SSV_BENCH_EVENTS sets N (200000); the big trace has 10 N events.  Traces
 // are generated once into ./bench_traces.
 #include "foundation/error.h"
+#include "sequence/sequencemodel.h"
 #include "support/trace_generator.h"
 #include "tcf/tcf.h"
 #include "tdf/tdf.h"
@@ -143,6 +145,17 @@ void rewriteTrace(benchmark::State& state, const std::string& path)
     }
 }
 
+// Building the model of a trace read once.
+void modelTrace(benchmark::State& state, const std::string& path)
+{
+    TDF reader(configuration());
+    reader.readFile(QString::fromStdString(path));
+    for (auto _ : state) {
+        const SequenceModel model = buildSequenceModel(reader);
+        state.counters["rows"] = double(model.events.size());
+    }
+}
+
 void memoryPerEvent(benchmark::State& state, const std::string& path)
 {
     for (auto _ : state) {
@@ -207,6 +220,7 @@ void registerAll(int n)
     benchmark::RegisterBenchmark("floor/big", readLines, big)->Unit(benchmark::kMillisecond)->Iterations(3);
     benchmark::RegisterBenchmark("read/big", readTrace, big)->Unit(benchmark::kMillisecond)->Iterations(3);
     benchmark::RegisterBenchmark("rewrite/big", rewriteTrace, big)->Unit(benchmark::kMillisecond)->Iterations(3);
+    benchmark::RegisterBenchmark("model/big", modelTrace, big)->Unit(benchmark::kMillisecond)->Iterations(3);
     for (const Shape& shape : shapes()) {
         for (int events : {n, 10 * n}) {
             const std::string name = std::string("read/") + shape.name + '/' + std::to_string(events);
@@ -241,6 +255,7 @@ void printTable(const RecordingReporter& results, int n)
     row("config styles 100000/10000", results.ratio("config/styles/100000", "config/styles/10000"), "<= 11");
     row("config instance types 100000/10000", results.ratio("config/types/100000", "config/types/10000"), "<= 11");
     row("read and write / read", results.ratio("rewrite/big", "read/big"), "<= 2");
+    row("build the model / read", results.ratio("model/big", "read/big"), "<= 1");
     const auto memory = results.counters.find("memory/big:bytes_per_event");
     row("memory per object read (bytes)", memory == results.counters.end() ? 0 : memory->second, "<= 200");
 }

@@ -70,9 +70,15 @@ QColor threadColor(int colorIndex)
 QString displayText(const QString& text, bool multiLine)
 {
     QString shown = text;
-    for (QChar& c : shown) {
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        QChar& c = shown[i];
+        const bool paired = c.isHighSurrogate() && i + 1 < shown.size() && shown[i + 1].isLowSurrogate();
         if (c.category() == QChar::Other_Control && !(multiLine && c == u'\n'))
             c = u' ';
+        else if (paired)
+            ++i;
+        else if (c.isSurrogate() || c == QChar(0xfffe) || c == QChar(0xffff))
+            c = QChar::ReplacementCharacter;
     }
     return shown;
 }

@@ -23,7 +23,8 @@ QPen linePen(const Style& style, qreal width);
 QColor threadColor(int colorIndex);
 
 // The text a label shows: control characters become blanks, except line
-// feeds when `multiLine`.
+// feeds when `multiLine`; what XML cannot hold (a lone surrogate, U+FFFE,
+// U+FFFF) becomes the replacement character.
 QString displayText(const QString& text, bool multiLine = false);
 
 // Text sizes in the fonts of styles, with one set of metrics per style.

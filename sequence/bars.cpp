@@ -28,19 +28,17 @@ const TDFObject* recordAt(const TDFInstance* instance, int index)
 
 }  // namespace
 
-void SequenceBuilder::indexFlows()
+// The flow of an instance drawn on `participant`, when it has bars; -1 when not.
+int SequenceBuilder::flowFor(const TDFInstance* instance, int participant, bool own)
 {
-    for (auto lifeline = lifelines_.cbegin(); lifeline != lifelines_.cend(); ++lifeline) {
-        const TDFInstance* instance = lifeline.key();
-        if (lifeline->participant < 0 || !(instance->hasActivation() || instance->activations))
-            continue;
-        Flow flow;
-        flow.instance = instance;
-        flow.participant = lifeline->participant;
-        flow.own = lifeline->own;
-        flowOf_.insert(instance, int(flows_.size()));
-        flows_.push_back(flow);
-    }
+    if (!instance->activations && !instance->hasActivation())
+        return -1;
+    Flow flow;
+    flow.instance = instance;
+    flow.participant = participant;
+    flow.own = own;
+    flows_.push_back(flow);
+    return int(flows_.size()) - 1;
 }
 
 // Takes the flow's next record when it is `event`: +1 when a bar starts
@@ -52,15 +50,14 @@ int SequenceBuilder::takeRecord(Flow& flow, const TDFObject* event)
     return flow.nextRecord++ % 2 == 0 ? 1 : -1;
 }
 
-SequenceBuilder::Flow* SequenceBuilder::flowOf(const TDFInstance* instance)
+SequenceBuilder::Flow* SequenceBuilder::flowOf(const Lifeline* lifeline)
 {
-    const int index = instance ? flowOf_.value(instance, -1) : -1;
-    return index < 0 ? nullptr : &flows_[std::size_t(index)];
+    return lifeline && lifeline->flow >= 0 ? &flows_[std::size_t(lifeline->flow)] : nullptr;
 }
 
-void SequenceBuilder::followMessage(const TDFMessage* message, int position)
+void SequenceBuilder::followMessage(const TDFMessage* message, const Ends& ends, int position)
 {
-    Flow* receiver = flowOf(message->receiver);
+    Flow* receiver = flowOf(ends.to);
     if (!receiver)
         return;
     const SequenceMark mark = markOf(position);
@@ -75,13 +72,11 @@ void SequenceBuilder::followMessage(const TDFMessage* message, int position)
 
 // The return ends the receiver's bar, or the nested bar its message
 // opened; it may start a bar of the sender, to which control comes back.
-void SequenceBuilder::followReturn(const TDFMessageReturn* messageReturn, int position)
+void SequenceBuilder::followReturn(const TDFMessageReturn* messageReturn, const Ends& ends, int position)
 {
     const TDFMessage* message = messageReturn->message;
-    if (!message)
-        return;
     const SequenceMark mark = markOf(position);
-    if (Flow* receiver = flowOf(message->receiver)) {
+    if (Flow* receiver = flowOf(ends.from)) {
         const int record = takeRecord(*receiver, messageReturn);
         const auto nested = nestedCalls_.constFind(message);
         if (record < 0)
@@ -89,7 +84,7 @@ void SequenceBuilder::followReturn(const TDFMessageReturn* messageReturn, int po
         else if (nested != nestedCalls_.cend() && nested->first == int(receiver - flows_.data()))
             popCallsTo(*receiver, std::size_t(nested->second), mark);
     }
-    if (Flow* sender = flowOf(message->sender); sender && takeRecord(*sender, messageReturn) > 0)
+    if (Flow* sender = flowOf(ends.to); sender && takeRecord(*sender, messageReturn) > 0)
         openOuter(*sender, mark);
 }
 

@@ -21,8 +21,8 @@ SequenceModel SequenceBuilder::build()
 {
     indexObjects();
     chooseWindow();
+    model_.events.reserve(std::size_t(last_ - first_));
     chooseParticipants();
-    indexFlows();
     walk();
     closeOpenBars();
     closeOpenFrames();
@@ -34,7 +34,10 @@ void SequenceBuilder::walk()
     for (int position = 0; position < last_; ++position) {
         if (position == first_)
             openWindow();
+        const int rows = int(model_.events.size());
         visit(objects_[std::size_t(position)], position);
+        recent_[std::size_t(position) % recent_.size()] = {objects_[std::size_t(position)], position,
+                                                           int(model_.events.size()) > rows ? rows : -1};
     }
     if (first_ == last_)
         openWindow();
@@ -50,14 +53,23 @@ void SequenceBuilder::visit(TDFObject* object, int position)
 {
     const bool inWindow = position >= first_;
     switch (object->type) {
-    case TDF_MESSAGE:
+    case TDF_MESSAGE: {
+        TDFMessage* message = object->toMessage();
+        const Ends ends{lifeline(message->sender), lifeline(message->receiver)};
         if (inWindow)
-            addMessage(object->toMessage(), position);
-        return followMessage(object->toMessage(), position);
-    case TDF_MESSAGE_RETURN:
+            addMessage(message, ends, position);
+        return followMessage(message, ends, position);
+    }
+    case TDF_MESSAGE_RETURN: {
+        TDFMessageReturn* messageReturn = object->toMessageReturn();
+        const TDFMessage* message = messageReturn->message;
+        if (!message)
+            return;
+        const Ends ends{lifeline(message->receiver), lifeline(message->sender)};
         if (inWindow)
-            addReturn(object->toMessageReturn(), position);
-        return followReturn(object->toMessageReturn(), position);
+            addReturn(messageReturn, ends, position);
+        return followReturn(messageReturn, ends, position);
+    }
     case TDF_THREAD_INFO:
         return running_.see(object->toThreadInfo());
     case TDF_LOOP_START:
@@ -107,18 +119,17 @@ void SequenceBuilder::addDivider(TDFObject* object, int position)
 
 // A message between two drawn ends; a message whose row is left out but
 // which creates its receiver leaves the receiver's title a row of its own.
-void SequenceBuilder::addMessage(TDFMessage* message, int position)
+void SequenceBuilder::addMessage(TDFMessage* message, const Ends& ends, int position)
 {
-    const Lifeline receiver = lifelines_.value(message->receiver);
-    const bool creates = message->receiver && message->receiver->creatingMessage == message && receiver.own;
-    if (!arrowDrawn(message->sender, message->receiver, message->thread)) {
+    const bool creates = message->receiver && message->receiver->creatingMessage == message && ends.to && ends.to->own;
+    if (!arrowDrawn(ends, message->sender != message->receiver, message->thread)) {
         if (creates)
             addBirth(message->receiver, position);
         return;
     }
     SequenceEvent& event = addRow(message, SequenceEvent::Message, position);
-    event.from = participantOf(message->sender);
-    event.to = participantOf(message->receiver);
+    event.from = drawnEnd(ends.from);
+    event.to = drawnEnd(ends.to);
     event.creates = creates;
     event.call = message->call != nullptr;
     event.label = message->name().isEmpty() && message->model ? message->model->name : message->name();
@@ -128,29 +139,33 @@ void SequenceBuilder::addMessage(TDFMessage* message, int position)
         model_.participants[std::size_t(event.to)].birth = int(model_.events.size()) - 1;
 }
 
-void SequenceBuilder::addReturn(TDFMessageReturn* messageReturn, int position)
+void SequenceBuilder::addReturn(TDFMessageReturn* messageReturn, const Ends& ends, int position)
 {
     const TDFMessage* message = messageReturn->message;
-    if (!message || options_.hideReturns || !arrowDrawn(message->receiver, message->sender, message->thread))
+    if (options_.hideReturns || !arrowDrawn(ends, message->sender != message->receiver, message->thread))
         return;
     SequenceEvent& event = addRow(messageReturn, SequenceEvent::Return, position);
-    event.from = participantOf(message->receiver);
-    event.to = participantOf(message->sender);
+    if (messageReturn->deletion)
+        deletionReturns_.insert(messageReturn, int(model_.events.size()) - 1);
+    event.from = drawnEnd(ends.from);
+    event.to = drawnEnd(ends.to);
     event.label = messageReturn->name();
     event.style = styleOf(messageReturn, TCF::MESSAGE_RETURN);
     event.thread = threadIndex(message->thread);
 }
 
-// Whether an arrow between two instances (null: the world) is drawn: both
-// have lifelines, not both are left out, the filters keep it.
-bool SequenceBuilder::arrowDrawn(const TDFInstance* from, const TDFInstance* to, TDFThread* thread) const
+// Whether an arrow between two lifelines is drawn: both exist, not both
+// are left out, the filters keep it.  `distinct`: between two instances.
+bool SequenceBuilder::arrowDrawn(const Ends& ends, bool distinct, TDFThread* thread) const
 {
-    const int a = lifelineOf(from);
-    const int b = lifelineOf(to);
-    const bool toEdge = a == leftOut || b == leftOut;
-    const bool internal = a == b && a >= 0 && from != to;
-    return a != noLifeline && b != noLifeline && !(a == leftOut && b == leftOut) && !(toEdge && options_.hideEdges)
-        && !(internal && options_.hideInternal) && threadShown(thread);
+    if (!ends.from || !ends.to)
+        return false;
+    const int a = ends.from->participant;
+    const int b = ends.to->participant;
+    const bool toEdge = a < 0 || b < 0;
+    const bool internal = a == b && a >= 0 && distinct;
+    return !(a < 0 && b < 0) && !(toEdge && options_.hideEdges) && !(internal && options_.hideInternal)
+        && threadShown(thread);
 }
 
 // An instance created before anything else of the window is drawn has its
@@ -158,35 +173,34 @@ bool SequenceBuilder::arrowDrawn(const TDFInstance* from, const TDFInstance* to,
 // row of its own.
 void SequenceBuilder::addBirth(const TDFInstance* instance, int position)
 {
-    const Lifeline lifeline = lifelines_.value(instance);
-    if (!lifeline.own || (instance->creatingMessage && objects_[std::size_t(position)] == instance))
+    if (!interactionSeen_ || (instance->creatingMessage && objects_[std::size_t(position)] == instance))
         return;
-    if (!interactionSeen_)
+    const Lifeline* born = lifeline(instance);
+    if (!born || !born->own)
         return;
     SequenceEvent& event = addRow(objects_[std::size_t(position)], SequenceEvent::Birth, position);
-    event.from = event.to = lifeline.participant;
-    event.label = model_.participants[std::size_t(lifeline.participant)].name;
-    model_.participants[std::size_t(lifeline.participant)].birth = int(model_.events.size()) - 1;
+    event.from = event.to = born->participant;
+    event.label = model_.participants[std::size_t(born->participant)].name;
+    model_.participants[std::size_t(born->participant)].birth = int(model_.events.size()) - 1;
 }
 
 // A deletion drawn at a return goes with that return's row.
 void SequenceBuilder::addDeletion(TDFInstanceDelete* deletion, int position)
 {
-    const Lifeline lifeline = lifelines_.value(deletion->instance);
-    if (!lifeline.own)
+    const Lifeline* deleted = lifeline(deletion->instance);
+    if (!deleted || !deleted->own)
         return;
-    SequenceParticipant& participant = model_.participants[std::size_t(lifeline.participant)];
-    const int atReturn = deletion->atReturn ? rowOf(deletion->atReturn) : -1;
+    SequenceParticipant& participant = model_.participants[std::size_t(deleted->participant)];
+    const int atReturn = deletion->atReturn ? deletionReturns_.value(deletion->atReturn, -1) : -1;
     if (atReturn >= 0) {
         SequenceEvent& row = model_.events[std::size_t(atReturn)];
-        row.destroyed = lifeline.participant;
+        row.destroyed = deleted->participant;
         annotate(row, deletion);
-        mergedRows_.insert(deletion, atReturn);
         participant.end = atReturn;
         return;
     }
     SequenceEvent& event = addRow(deletion, SequenceEvent::Deletion, position);
-    event.over = {lifeline.participant};
+    event.over = {deleted->participant};
     event.style = styleOf(deletion, TCF::INSTANCE_DELETE);
     participant.end = int(model_.events.size()) - 1;
 }
@@ -196,8 +210,8 @@ void SequenceBuilder::addDeletionOfAll(TDFInstanceDeleteAll* deletion, int posit
     QList<int> crossed;
     if (deletion->deletedInstances) {
         for (const TDFInstance* instance : *deletion->deletedInstances) {
-            if (const Lifeline lifeline = lifelines_.value(instance); lifeline.own)
-                crossed.append(lifeline.participant);
+            if (const Lifeline* deleted = lifeline(instance); deleted && deleted->own)
+                crossed.append(deleted->participant);
         }
     }
     if (crossed.isEmpty())
@@ -217,7 +231,7 @@ void SequenceBuilder::addOnLifeline(TDFObject* object, SequenceEvent::Kind kind,
 {
     const int participant = participantOf(instance);
     TDFThread* thread = kind == SequenceEvent::Action ? running_.current() : nullptr;
-    if (participant < 0 || participant == edge_ || (kind == SequenceEvent::Action && !threadShown(thread)))
+    if (participant < 0 || (kind == SequenceEvent::Action && !threadShown(thread)))
         return;
     SequenceEvent& event = addRow(object, kind, position);
     event.from = event.to = participant;
@@ -253,10 +267,13 @@ void SequenceBuilder::addSynchronisation(TDFSynchronisation* synchronisation, in
 // A note or glyph of an event other than an instance goes below that
 // event's row (see annotate()), and is left out with it; one of an
 // instance or of nothing, or of an event drawn nowhere (a call, a thread
-// info, one before the window), has a row of its own.
+// info, one before the window), has a row of its own.  The reader appends
+// a note or glyph right after the event it belongs to.
 void SequenceBuilder::addDecoration(TDFObject* decoration, TDFObject* owner, SequenceEvent::Kind kind, int position)
 {
-    if (owner && !owner->toInstance() && positions_.value(owner, -1) >= first_) {
+    const auto seen = std::find_if(recent_.begin(), recent_.end(),
+                                   [owner](const Visited& visited) { return owner && visited.object == owner; });
+    if (owner && !owner->toInstance() && seen != recent_.end() && seen->position >= first_) {
         switch (owner->type) {
         case TDF_MESSAGE:
         case TDF_MESSAGE_RETURN:
@@ -268,7 +285,7 @@ void SequenceBuilder::addDecoration(TDFObject* decoration, TDFObject* owner, Seq
         default:
             break;
         }
-        if (rowOf(owner) >= 0)
+        if (seen->row >= 0)
             return;
     }
     addOnLifeline(decoration, kind, owner ? owner->toInstance() : nullptr, position);
@@ -310,14 +327,6 @@ void SequenceBuilder::annotate(SequenceEvent& event, TDFObject* object)
         event.annotations.append({false, false, note->name(), styleOf(note, TCF::MESSAGE_NOTE), note});
 }
 
-// The row of a drawn event, or of the return a deletion is drawn at; -1
-// when it has none.
-int SequenceBuilder::rowOf(const TDFObject* object) const
-{
-    const int merged = mergedRows_.value(object, -1);
-    return merged >= 0 ? merged : model_.eventAt(positions_.value(object, -1));
-}
-
 int SequenceBuilder::threadIndex(TDFThread* thread)
 {
     if (!thread)
@@ -337,13 +346,13 @@ bool SequenceBuilder::threadShown(TDFThread* thread) const
 }
 
 // The participants of a list of instances (a null entry: the world), each
-// once, in participant order, without the edge.
+// once, in participant order, without those left out.
 QList<int> SequenceBuilder::lifelinesOf(const List<TDFInstance*>* instances)
 {
     QList<int> indexes;
     if (instances) {
         for (const TDFInstance* instance : *instances) {
-            if (const int index = participantOf(instance); index >= 0 && index != edge_)
+            if (const int index = participantOf(instance); index >= 0)
                 indexes.append(index);
         }
     }

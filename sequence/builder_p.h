@@ -5,11 +5,14 @@
 #pragma once
 
 #include "sequence/sequencemodel.h"
+#include "tdf/flatmap_p.h"
 #include "tdf/tdfobjects.h"
 
 #include <QHash>
 #include <QSet>
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 // Which thread runs, replayed from the thread infos in reading order.
@@ -33,6 +36,13 @@ private:
     struct Lifeline {
         int participant = -1;  // -1: left out (its messages go to the edge)
         bool own = false;      // a participant of its own, not a component's member
+        int flow = -1;         // its control flow in flows_, when it has bars
+    };
+
+    // The lifelines at an arrow's ends; null for an instance without one.
+    struct Ends {
+        const Lifeline* from;
+        const Lifeline* to;
     };
 
     // The control flow of one instance drawn with bars: where its outer bar
@@ -56,22 +66,27 @@ private:
     const SequenceOptions& options_;
     SequenceModel model_;
     std::vector<TDFObject*> objects_;
-    QHash<const TDFObject*, int> positions_;
+    // The last objects walked, by position modulo their number, with their rows (-1: none).
+    struct Visited {
+        const TDFObject* object = nullptr;
+        int position = -1;
+        int row = -1;
+    };
+    std::array<Visited, 4> recent_;
     int first_ = 0;
     int last_ = 0;
-    QHash<const TDFInstance*, Lifeline> lifelines_;
+    FlatMap<Lifeline> lifelines_;     // by the instance's address
     QHash<QString, int> components_;  // by name: its participant
     int edge_ = -1;
     RunningThread running_;
     QHash<const TDFThread*, int> threads_;  // in the model
     QSet<QString> threadFilter_;
     std::vector<Flow> flows_;
-    QHash<const TDFInstance*, int> flowOf_;
     QHash<const TDFMessage*, std::pair<int, int>> nestedCalls_;  // an open nested call: its flow and place
     std::vector<int> componentDepth_;                            // per participant: members whose outer bar is open
     std::vector<int> lastOuterBar_;                              // per participant: its latest outer bar, -1 for none
     std::vector<OpenLoop> loops_;
-    QHash<const TDFObject*, int> mergedRows_;  // deletions drawn at their return's row
+    QHash<const TDFObject*, int> deletionReturns_;  // the rows of returns a deletion is drawn at
     bool interactionSeen_ = false;
     bool windowOpen_ = false;     // the walk is in the window
     std::size_t sourceFile_ = 0;  // the trace's source file of the position being walked
@@ -83,19 +98,19 @@ private:
     bool shown(const QString& name) const;
     void addInstance(const TDFInstance* instance);
     int addParticipant(const SequenceParticipant& participant);
-    static constexpr int noLifeline = -1;
-    static constexpr int leftOut = -2;
-    int lifelineOf(const TDFInstance* instance) const;
+    const Lifeline* lifeline(const TDFInstance* instance);
+    int drawnEnd(const Lifeline* drawn);
     int participantOf(const TDFInstance* instance);
-    int endOf(const TDFInstance* instance) const;
+    std::vector<const TDFInstance*> bornInWindow() const;
 
     // builder.cpp: one row per drawn event.
     void walk();
     void openWindow();
     void visit(TDFObject* object, int position);
-    void addMessage(TDFMessage* message, int position);
-    void addReturn(TDFMessageReturn* messageReturn, int position);
-    bool arrowDrawn(const TDFInstance* from, const TDFInstance* to, TDFThread* thread) const;
+    void addMessage(TDFMessage* message, const Ends& ends, int position);
+    void addReturn(TDFMessageReturn* messageReturn, const Ends& ends, int position);
+    bool arrowDrawn(const Ends& ends, bool distinct, TDFThread* thread) const;
+    static unsigned long keyOf(const TDFInstance* instance) { return reinterpret_cast<std::uintptr_t>(instance); }
     void addBirth(const TDFInstance* instance, int position);
     void addDeletion(TDFInstanceDelete* deletion, int position);
     void addDeletionOfAll(TDFInstanceDeleteAll* deletion, int position);
@@ -105,17 +120,16 @@ private:
     void addDecoration(TDFObject* decoration, TDFObject* owner, SequenceEvent::Kind kind, int position);
     SequenceEvent& addRow(TDFObject* object, SequenceEvent::Kind kind, int position);
     void annotate(SequenceEvent& event, TDFObject* object);
-    int rowOf(const TDFObject* object) const;
     int threadIndex(TDFThread* thread);
     bool threadShown(TDFThread* thread) const;
     QList<int> lifelinesOf(const List<TDFInstance*>* instances);
 
     // bars.cpp: activation bars from the reader's records.
-    void indexFlows();
+    int flowFor(const TDFInstance* instance, int participant, bool own);
     int takeRecord(Flow& flow, const TDFObject* event);
-    Flow* flowOf(const TDFInstance* instance);
-    void followMessage(const TDFMessage* message, int position);
-    void followReturn(const TDFMessageReturn* messageReturn, int position);
+    Flow* flowOf(const Lifeline* lifeline);
+    void followMessage(const TDFMessage* message, const Ends& ends, int position);
+    void followReturn(const TDFMessageReturn* messageReturn, const Ends& ends, int position);
     void openOuter(Flow& flow, const SequenceMark& mark);
     void closeOuter(Flow& flow, const SequenceMark& mark);
     void pushCall(Flow& flow, const TDFMessage* message, const SequenceMark& mark);

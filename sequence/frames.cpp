@@ -52,8 +52,7 @@ int SequenceBuilder::nestedFrame(const TDFLoopStart* start, int level)
         frame.style = styleOf(loop, TCF::LOOP_START);
         frame.endStyle = styleOf(loop->loopEnd, TCF::LOOP_END);
         frame.level = frame.depth = level;
-        const int participant = participantOf(start->instance);
-        frame.participant = participant == edge_ ? -1 : participant;
+        frame.participant = participantOf(start->instance);
         model_.frames.push_back(frame);
         return int(model_.frames.size()) - 1;
     }

@@ -11,11 +11,8 @@
 void SequenceBuilder::indexObjects()
 {
     objects_.reserve(std::size_t(trace_.objects.count));
-    positions_.reserve(trace_.objects.count);
-    for (TDFObject* object : trace_.objects) {
-        positions_.insert(object, int(objects_.size()));
+    for (TDFObject* object : trace_.objects)
         objects_.push_back(object);
-    }
 }
 
 // The positions from `from` on, `count` of them, and with a time window
@@ -36,17 +33,6 @@ void SequenceBuilder::chooseWindow()
     model_.windowLast = last_;
 }
 
-// Where an instance's lifeline ends: at the return its deletion is drawn
-// at, else at its deletion; past every event while it lives.
-int SequenceBuilder::endOf(const TDFInstance* instance) const
-{
-    if (!instance->deletion)
-        return int(objects_.size());
-    const TDFInstanceDelete* deletion = instance->deletion->toInstanceDelete();
-    const int atReturn = deletion && deletion->atReturn ? positions_.value(deletion->atReturn, -1) : -1;
-    return atReturn >= 0 ? atReturn : positions_.value(instance->deletion, int(objects_.size()));
-}
-
 // The world, then the instances born before the window's end and not ended
 // before its start, in order of birth.
 void SequenceBuilder::chooseParticipants()
@@ -57,11 +43,37 @@ void SequenceBuilder::chooseParticipants()
     world.style = model_.slotStyle(TCF::WORLD);
     world.visible = !trace_.traceTCF || trace_.traceTCF->displayWorldActor;
     addParticipant(world);
+    const std::vector<const TDFInstance*> born = bornInWindow();
+    model_.participants.reserve(born.size() + 2);
+    for (const TDFInstance* instance : born)
+        addInstance(instance);
+}
+
+// The instances born before the window's end, in order of birth, without
+// those whose lifelines ended before its start: at their deletion, or at
+// the return their deletion is drawn at.
+std::vector<const TDFInstance*> SequenceBuilder::bornInWindow() const
+{
+    std::vector<const TDFInstance*> born;
+    QSet<const TDFInstance*> ended;
+    const auto end = [&ended](const TDFInstance* instance) { ended.insert(instance); };
     for (int position = 0; position < last_; ++position) {
-        const TDFInstance* instance = objects_[std::size_t(position)]->toInstance();
-        if (instance && endOf(instance) >= first_)
-            addInstance(instance);
+        TDFObject* object = objects_[std::size_t(position)];
+        if (const TDFInstance* instance = object->toInstance())
+            born.push_back(instance);
+        if (position >= first_)
+            continue;
+        if (const TDFInstanceDelete* deletion = object->toInstanceDelete())
+            end(deletion->instance);
+        else if (const TDFMessageReturn* atReturn = object->toMessageReturn(); atReturn && atReturn->deletion)
+            end(atReturn->deletion->instance);
+        else if (const TDFInstanceDeleteAll* all = object->toInstanceDeleteAll(); all && all->deletedInstances)
+            std::for_each(all->deletedInstances->begin(), all->deletedInstances->end(), end);
     }
+    born.erase(std::remove_if(born.begin(), born.end(),
+                              [&ended](const TDFInstance* instance) { return ended.contains(instance); }),
+               born.end());
+    return born;
 }
 
 bool SequenceBuilder::shown(const QString& name) const
@@ -75,7 +87,7 @@ void SequenceBuilder::addInstance(const TDFInstance* instance)
 {
     const QString name = const_cast<TDFInstance*>(instance)->name();
     if (!shown(name)) {
-        lifelines_.insert(instance, {});
+        lifelines_[keyOf(instance)] = {-1, false, -1};
         return;
     }
     for (const SequenceOptions::Component& component : options_.components) {
@@ -91,7 +103,7 @@ void SequenceBuilder::addInstance(const TDFInstance* instance)
             known = components_.insert(component.name, addParticipant(participant));
         }
         ++model_.participants[std::size_t(*known)].members;
-        lifelines_.insert(instance, {*known, false});
+        lifelines_[keyOf(instance)] = {*known, false, flowFor(instance, *known, false)};
         return;
     }
     SequenceParticipant participant;
@@ -100,7 +112,8 @@ void SequenceBuilder::addInstance(const TDFInstance* instance)
     participant.instance = instance;
     if (instance->model && instance->model->instanceType)
         participant.type = instance->model->instanceType->name;
-    lifelines_.insert(instance, {addParticipant(participant), true});
+    const int index = addParticipant(participant);
+    lifelines_[keyOf(instance)] = {index, true, flowFor(instance, index, true)};
 }
 
 int SequenceBuilder::addParticipant(const SequenceParticipant& participant)
@@ -111,25 +124,20 @@ int SequenceBuilder::addParticipant(const SequenceParticipant& participant)
     return int(model_.participants.size()) - 1;
 }
 
-// The participant of an instance (null: the world); leftOut for one the
-// filters leave out, noLifeline for one without a lifeline in the window.
-int SequenceBuilder::lifelineOf(const TDFInstance* instance) const
+// How an instance (null: the world) is drawn; null for one without a
+// lifeline in the window.
+const SequenceBuilder::Lifeline* SequenceBuilder::lifeline(const TDFInstance* instance)
 {
-    if (!instance)
-        return 0;
-    const auto lifeline = lifelines_.constFind(instance);
-    if (lifeline == lifelines_.cend())
-        return noLifeline;
-    return lifeline->participant >= 0 ? lifeline->participant : leftOut;
+    static const Lifeline world{0, true, -1};
+    return instance ? lifelines_.find(keyOf(instance)) : &world;
 }
 
-// The participant an event draws on for an instance: the edge for one left
-// out, made when first needed; -1 for one without a lifeline.
-int SequenceBuilder::participantOf(const TDFInstance* instance)
+// The participant an event draws on for a lifeline: the edge for one left
+// out, made when first needed.
+int SequenceBuilder::drawnEnd(const Lifeline* drawn)
 {
-    const int lifeline = lifelineOf(instance);
-    if (lifeline != leftOut)
-        return lifeline == noLifeline ? -1 : lifeline;
+    if (drawn->participant >= 0)
+        return drawn->participant;
     if (edge_ < 0) {
         SequenceParticipant edge;
         edge.kind = SequenceParticipant::Edge;
@@ -138,4 +146,12 @@ int SequenceBuilder::participantOf(const TDFInstance* instance)
         edge_ = addParticipant(edge);
     }
     return edge_;
+}
+
+// The participant of an instance, or -1 for one left out or without a
+// lifeline.
+int SequenceBuilder::participantOf(const TDFInstance* instance)
+{
+    const Lifeline* drawn = lifeline(instance);
+    return drawn ? drawn->participant : -1;
 }

@@ -10,7 +10,9 @@
 #include "support/trace_generator.h"
 #include "test_tdf_support.h"
 
+#include <QBuffer>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include <functional>
 #include <map>
@@ -290,6 +292,43 @@ TEST(Views, EveryViewDrawsTheSameModelUnderEveryFilter)
                           drawn);
             }
         }
+    }
+}
+
+bool pairedSurrogates(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return false;
+    }
+    return true;
+}
+
+// Characters that XML forbids, or that no text should carry, in a name
+// (a host may set any): every view writes something its readers accept.
+TEST(Views, NamesWithCharactersXmlForbids)
+{
+    Trace trace;
+    ASSERT_EQ(trace.read(standardTrace + "ME 10 3\nMR\n"), Texts{});
+    const QString hostile = QStringLiteral("a") + QChar(0xfffe) + QChar(0xffff) + QChar(0xd800) + QChar(0x1b)
+        + QChar(0x7) + QChar(0xdc00) + QStringLiteral("z");
+    trace.reader.instanceTable.search(3)->setName(hostile);
+    const SequenceModel model = buildSequenceModel(trace.reader);
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(SequenceDiagram(model).writeSvg(&svg));
+    QXmlStreamReader xml(svg.data());
+    while (!xml.atEnd())
+        xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    for (DiagramLanguage language : {DiagramLanguage::PlantUml, DiagramLanguage::Mermaid, DiagramLanguage::Dot}) {
+        const QString text = exportSequenceDiagram(model, language, false);
+        for (QChar c : {QChar(0xfffe), QChar(0xffff), QChar(0x1b), QChar(0x7)})
+            EXPECT_FALSE(text.contains(c)) << int(language) << ": U+" << std::hex << c.unicode();
+        EXPECT_TRUE(pairedSurrogates(text)) << int(language);
+        EXPECT_TRUE(text.contains(u'z')) << "the name is there";
     }
 }
 
