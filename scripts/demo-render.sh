@@ -1,9 +1,11 @@
 #!/bin/sh
 # Draws the bundled example trace as a sequence diagram with tracetool
-# render, in SVG and in PNG, and prints where the pictures are.
+# render, in SVG and in PNG, then a component view of it (Sensor and
+# Controller folded into one participant), and prints where the pictures are.
 #   scripts/demo-render.sh BUILD_DIR OUTPUT_DIR
 # BUILD_DIR is a configured and built tree of this project; the pictures are
-# written in OUTPUT_DIR (created when missing) as sequence.svg and sequence.png.
+# written in OUTPUT_DIR (created when missing) as sequence.svg, sequence.png
+# and components.png.
 set -eu
 
 if [ $# -ne 2 ]; then
@@ -18,7 +20,11 @@ if [ ! -x "$tool" ]; then
 fi
 mkdir -p "$2"
 out=$(cd "$2" && pwd)
+config="$root/examples/config/sequence.qares"
+trace="$root/examples/traces/rtos.tdf"
 for format in svg png; do
-    "$tool" render -o "$out/sequence.$format" "$root/examples/config/sequence.qares" "$root/examples/traces/rtos.tdf"
+    "$tool" render -o "$out/sequence.$format" "$config" "$trace"
     echo "sequence diagram: $out/sequence.$format"
 done
+"$tool" render --component 'Sensor|Controller=Control' -o "$out/components.png" "$config" "$trace"
+echo "component view: $out/components.png"

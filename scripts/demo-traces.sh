@@ -2,8 +2,9 @@
 # Works on the bundled example traces with tracetool: checks them (the
 # trace of typical mistakes shows its positioned reports), counts what the
 # example trace holds, prints the start of its dump, writes it back through
-# the trace writer (and checks that), and exports it as
-# PlantUML and Mermaid diagrams.
+# the trace writer (and checks that), and exports it as PlantUML and
+# Mermaid diagrams and as a context diagram for Graphviz (drawn as SVG when
+# dot is installed).
 # Usage: scripts/demo-traces.sh BUILD_DIR OUTPUT_DIR
 set -eu
 if [ $# -ne 2 ]; then
@@ -43,3 +44,9 @@ for format in plantuml mermaid; do
     "$tool" export --format $format -o "$out/sequence.$extension" "$config" traces/rtos.tdf
     echo "$format diagram: $out/sequence.$extension"
 done
+"$tool" export --format dot -o "$out/context.dot" "$config" traces/rtos.tdf
+echo "context diagram: $out/context.dot"
+if command -v dot >/dev/null; then
+    dot -Tsvg -o "$out/context.svg" "$out/context.dot"
+    echo "context diagram drawn: $out/context.svg"
+fi
