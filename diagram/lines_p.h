@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace diagram {
 
@@ -9,7 +10,12 @@ class DiagramLines {
 public:
     explicit DiagramLines(int baseIndent) : indent_(baseIndent) {}
 
-    void add(const QString& line) { text_ += QString(indent_, u' ') + line + u'\n'; }
+    // Adds a line; returns its number, for remove().
+    qsizetype add(const QString& line)
+    {
+        lines_.append(QString(indent_, u' ') + line);
+        return lines_.size() - 1;
+    }
     // A line that opens a block: the lines after it are indented.
     void open(const QString& line)
     {
@@ -23,11 +29,22 @@ public:
         add(line);
     }
     // A line at the left margin, whatever the blocks.
-    void addUnindented(const QString& line) { text_ += line + u'\n'; }
-    const QString& text() const { return text_; }
+    void addUnindented(const QString& line) { lines_.append(line); }
+    // Takes back the line numbered `line`.
+    void remove(qsizetype line) { removed_.append(line); }
+    QString text() const
+    {
+        QString text;
+        for (qsizetype line = 0; line < lines_.size(); ++line) {
+            if (!removed_.contains(line))
+                text += lines_[line] + u'\n';
+        }
+        return text;
+    }
 
 private:
-    QString text_;
+    QStringList lines_;
+    QList<qsizetype> removed_;
     int indent_;
 };
 

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <vector>
 
 namespace diagram {
 
@@ -43,6 +44,7 @@ public:
         if (arrow.destroys >= 0 && destroysAnEnd)
             lines_.add(QStringLiteral("destroy ") + id(arrow.destroys));
         lines_.add(id(arrow.from) + arrowOf(arrow) + id(arrow.to) + QStringLiteral(": ") + mermaidText(arrow.text));
+        markDrawn();
         for (const QString& remark : arrow.remarks)
             note({arrow.from, arrow.to}, remark);
         if (arrow.destroys >= 0 && !destroysAnEnd)
@@ -59,8 +61,21 @@ public:
     }
 
     void operator()(const NoteStep& step) { note(step.over, step.text); }
-    void operator()(const LoopStartStep& loop) { lines_.open(QStringLiteral("loop ") + mermaidText(loop.text)); }
-    void operator()(const LoopEndStep&) { lines_.close(QStringLiteral("end")); }
+    void operator()(const LoopStartStep& loop)
+    {
+        lines_.open(QStringLiteral("loop ") + mermaidText(loop.text));
+        blockDrawn_.push_back(false);
+    }
+
+    // Mermaid cannot lay out a block that draws nothing (only declarations
+    // or activations): such a block gets a note.
+    void operator()(const LoopEndStep&)
+    {
+        if (!blockDrawn_.back())
+            note({declared_.isEmpty() ? 0 : declared_.front()}, emptyLoopText());
+        blockDrawn_.pop_back();
+        lines_.close(QStringLiteral("end"));
+    }
 
     // Mermaid has no separators: a note across the participants drawn so far.
     void operator()(const DividerStep& divider)
@@ -75,7 +90,8 @@ public:
 private:
     const Script& script_;
     DiagramLines lines_{4};
-    QList<int> declared_;  // in order of declaration, which is participant order
+    QList<int> declared_;           // in order of declaration, which is participant order
+    std::vector<bool> blockDrawn_;  // per open block: whether a statement in it draws something
 
     const QString& id(int index) const { return script_.participants[index].id; }
 
@@ -98,7 +114,10 @@ private:
         const auto [first, last] = std::minmax_element(over.begin(), over.end());
         const QString where = *first == *last ? id(*first) : id(*first) + u',' + id(*last);
         lines_.add(QStringLiteral("Note over ") + where + QStringLiteral(": ") + mermaidText(text));
+        markDrawn();
     }
+
+    void markDrawn() { std::fill(blockDrawn_.begin(), blockDrawn_.end(), true); }
 };
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include "diagram/textescape_p.h"
 #include "diagram/writers_p.h"
 
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
+#include <vector>
 
 namespace diagram {
 
@@ -100,6 +102,7 @@ public:
             writeTime(false);
             return acrossAll(arrow);
         }
+        changes_.clear();
         if (arrow.createsReceiver)
             lines_.add(QStringLiteral("create ") + declaration(arrow.to));
         writeTime(true);
@@ -125,10 +128,21 @@ public:
             lines_.add(QStringLiteral("destroy ") + id(index));
     }
 
+    // PlantUML takes one activation change per participant and message: a
+    // change that undoes one made since the last message takes it back (the
+    // bar goes on).
     void operator()(const ActivationStep& activation)
     {
-        lines_.add((activation.active ? QStringLiteral("activate ") : QStringLiteral("deactivate "))
-                   + id(activation.participant));
+        const auto earlier = changes_.constFind(activation.participant);
+        if (earlier != changes_.cend() && earlier->active != activation.active) {
+            lines_.remove(earlier->line);
+            changes_.erase(earlier);
+            return;
+        }
+        const qsizetype line =
+            lines_.add((activation.active ? QStringLiteral("activate ") : QStringLiteral("deactivate "))
+                       + id(activation.participant));
+        changes_.insert(activation.participant, {line, activation.active});
     }
 
     void operator()(const NoteStep& note)
@@ -161,6 +175,11 @@ private:
     DiagramLines lines_{0};
     QString time_;               // the time waiting to be written; null: none
     bool arrowWritten_ = false;  // an arrow was written
+    struct Change {
+        qsizetype line;
+        bool active;
+    };
+    QHash<int, Change> changes_;  // the activation changes since the last message, by participant
 
     void writeTime(bool asDelay)
     {

@@ -188,6 +188,11 @@ private:
 
 }  // namespace
 
+QString emptyLoopText()
+{
+    return QCoreApplication::translate("SequenceModel", "no events shown in this loop");
+}
+
 Script scriptOf(const SequenceModel& model, bool times)
 {
     return ScriptWriter(model, times).run();

@@ -101,6 +101,9 @@ struct Script {
     QList<Step> steps;
 };
 
+// The note in a loop block that draws nothing (no language draws an empty block).
+QString emptyLoopText();
+
 // The statements of a model; with `times`, the time of the events wherever it changes.
 Script scriptOf(const SequenceModel& model, bool times);
 

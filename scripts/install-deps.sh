@@ -5,12 +5,14 @@ set -euo pipefail
 # clang and libclang-rt-14-dev (libFuzzer, clang's sanitizer runtimes) serve
 # the fuzz build; clang-format the format check; dpkg-dev the Debian packages.
 # qt6-svg-dev, libpng-dev and fonts-dejavu-core serve the sequence-diagram
-# renderer; plantuml and graphviz draw the exported diagrams (scripts/check-diagrams.sh and
-# the test of hostile names); qt6-tools-dev (Qt6LinguistTools for CMake) and
-# qt6-l10n-tools (lupdate, lrelease) the translations.
+# renderer; plantuml and graphviz draw the exported diagrams
+# (scripts/check-diagrams.sh and the test of hostile names), chromium the
+# Mermaid ones (scripts/check-mermaid.sh, with node and npm from the
+# machine); qt6-tools-dev (Qt6LinguistTools for CMake) and qt6-l10n-tools
+# (lupdate, lrelease) the translations.
 packages=(cmake ninja-build g++ perl qt6-base-dev qt6-5compat-dev qt6-svg-dev libpng-dev fonts-dejavu-core libgl-dev
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format dpkg-dev plantuml graphviz
-    qt6-tools-dev qt6-l10n-tools)
+    qt6-tools-dev qt6-l10n-tools chromium)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -108,7 +108,7 @@ void SequenceBuilder::closeOuter(Flow& flow, const SequenceMark& mark)
     if (flow.own)
         closeBar(flow.bars[0], mark);
     else if (--componentDepth_[std::size_t(flow.participant)] == 0)
-        closeBar(lastOuterBar_[std::size_t(flow.participant)], mark);
+        closeBar(lastBars_[std::size_t(flow.participant)][0], mark);
     flow.open = false;
     flow.bars.clear();
 }
@@ -145,14 +145,22 @@ void SequenceBuilder::popCallsTo(Flow& flow, std::size_t size, const SequenceMar
     }
 }
 
-// A bar that starts where the participant's last outer bar ended goes on
-// instead (control came back at once).
+// Bars start and end at messages drawn, as sequence diagram languages
+// draw them: a bar opened or closed by an event drawn nowhere (a return
+// left out, a message to an instance left out) starts or ends at the next
+// message drawn.  One that starts where the participant's last bar of its
+// level ends goes on instead (control came back at once).
 int SequenceBuilder::openBar(int participant, int level, const SequenceMark& mark)
 {
-    int& lastOuter = lastOuterBar_[std::size_t(participant)];
-    if (level == 0 && lastOuter >= 0 && model_.bars[std::size_t(lastOuter)].end == mark) {
-        model_.bars[std::size_t(lastOuter)].end = {-1, false};
-        return lastOuter;
+    int& last = lastBars_[std::size_t(participant)][std::size_t(level)];
+    if (last >= 0) {
+        SequenceMark& end = model_.bars[std::size_t(last)].end;
+        if (end == pending || end == mark) {
+            unresolved_.erase(std::remove(unresolved_.begin(), unresolved_.end(), std::pair{last, true}),
+                              unresolved_.end());
+            end = {-1, false};
+            return last;
+        }
     }
     SequenceBar bar;
     bar.participant = participant;
@@ -160,16 +168,27 @@ int SequenceBuilder::openBar(int participant, int level, const SequenceMark& mar
     bar.begin = mark;
     bar.end = {-1, false};
     model_.bars.push_back(bar);
-    const int index = int(model_.bars.size()) - 1;
-    if (level == 0)
-        lastOuter = index;
-    return index;
+    last = int(model_.bars.size()) - 1;
+    if (mark == pending)
+        unresolved_.push_back({last, false});
+    return last;
 }
 
 void SequenceBuilder::closeBar(int bar, const SequenceMark& mark)
 {
-    if (bar >= 0)
-        model_.bars[std::size_t(bar)].end = mark;
+    if (bar < 0)
+        return;
+    model_.bars[std::size_t(bar)].end = mark;
+    if (mark == pending)
+        unresolved_.push_back({bar, true});
+}
+
+// The marks waiting for a message drawn: it is at row `row`.
+void SequenceBuilder::resolveMarks(int row)
+{
+    for (const auto& [bar, end] : unresolved_)
+        (end ? model_.bars[std::size_t(bar)].end : model_.bars[std::size_t(bar)].begin) = {row, true};
+    unresolved_.clear();
 }
 
 // The bars open when the window starts, at its top.
@@ -193,21 +212,25 @@ void SequenceBuilder::openFlowsAtWindow()
         model_.bars[bar].openTop = true;
 }
 
-// Where an event of the walk stands among the rows: at its row's line when
-// it was just drawn, else above the next row.
+// Where a bar starts or ends for an event of the walk: at its arrow's line
+// when it was just drawn, else at the next arrow drawn.
 SequenceMark SequenceBuilder::markOf(int position) const
 {
     const int rows = int(model_.events.size());
-    if (rows > 0 && model_.events.back().position == position)
+    if (rows > 0 && model_.events.back().position == position && model_.events.back().isArrow())
         return {rows - 1, true};
-    return {rows, false};
+    return pending;
 }
 
-// Bars end with the window, and with their lifeline: a deletion may be
-// drawn at an earlier return than the one where the instance ends.  Bars
-// that start below the last row, or after their lifeline, show nothing.
+// Bars end with the window (those waiting for a message to end at go on
+// past it), and with their lifeline: a deletion may be drawn at an earlier
+// return than the one where the instance ends.  Bars that start below the
+// last row, or after their lifeline, or end where they start, show nothing.
 void SequenceBuilder::closeOpenBars()
 {
+    const int rows = int(model_.events.size());
+    for (const auto& [bar, end] : unresolved_)
+        (end ? model_.bars[std::size_t(bar)].end : model_.bars[std::size_t(bar)].begin) = {end ? -1 : rows, false};
     for (SequenceBar& bar : model_.bars) {
         if (bar.end.row < 0) {
             bar.end = {int(model_.events.size()), false};
@@ -219,10 +242,9 @@ void SequenceBuilder::closeOpenBars()
             bar.openBottom = false;
         }
     }
-    const int rows = int(model_.events.size());
     const auto unseen = [this, rows](const SequenceBar& bar) {
         const int end = model_.participants[std::size_t(bar.participant)].end;
-        return bar.begin.row >= rows || (end >= 0 && SequenceMark{end, true} < bar.begin);
+        return bar.begin.row >= rows || bar.begin == bar.end || (end >= 0 && SequenceMark{end, true} < bar.begin);
     };
     model_.bars.erase(std::remove_if(model_.bars.begin(), model_.bars.end(), unseen), model_.bars.end());
 }

@@ -184,7 +184,9 @@ void SequenceBuilder::addBirth(const TDFInstance* instance, int position)
     model_.participants[std::size_t(born->participant)].birth = int(model_.events.size()) - 1;
 }
 
-// A deletion drawn at a return goes with that return's row.
+// A deletion drawn at a return goes with that return's row, unless that
+// return comes before the instance's title (the return of the same static
+// message may be an earlier one).
 void SequenceBuilder::addDeletion(TDFInstanceDelete* deletion, int position)
 {
     const Lifeline* deleted = lifeline(deletion->instance);
@@ -192,7 +194,7 @@ void SequenceBuilder::addDeletion(TDFInstanceDelete* deletion, int position)
         return;
     SequenceParticipant& participant = model_.participants[std::size_t(deleted->participant)];
     const int atReturn = deletion->atReturn ? deletionReturns_.value(deletion->atReturn, -1) : -1;
-    if (atReturn >= 0) {
+    if (atReturn >= 0 && atReturn >= participant.birth) {
         SequenceEvent& row = model_.events[std::size_t(atReturn)];
         row.destroyed = deleted->participant;
         annotate(row, deletion);
@@ -310,6 +312,8 @@ SequenceEvent& SequenceBuilder::addRow(TDFObject* object, SequenceEvent::Kind ki
         event.file = int(model_.files.size()) - 1;
     }
     interactionSeen_ = interactionSeen_ || kind != SequenceEvent::Divider;
+    if (kind == SequenceEvent::Message || kind == SequenceEvent::Return)
+        resolveMarks(int(model_.events.size()));
     annotate(event, object);
     model_.events.push_back(std::move(event));
     return model_.events.back();

@@ -84,7 +84,10 @@ private:
     std::vector<Flow> flows_;
     QHash<const TDFMessage*, std::pair<int, int>> nestedCalls_;  // an open nested call: its flow and place
     std::vector<int> componentDepth_;                            // per participant: members whose outer bar is open
-    std::vector<int> lastOuterBar_;                              // per participant: its latest outer bar, -1 for none
+    // Per participant and level: its latest bar, -1 for none.
+    std::vector<std::array<int, SequenceModel::maxNesting>> lastBars_;
+    static constexpr SequenceMark pending{-2, false};  // at the next arrow drawn
+    std::vector<std::pair<int, bool>> unresolved_;     // bars and whether their end (else begin) is pending
     std::vector<OpenLoop> loops_;
     QHash<const TDFObject*, int> deletionReturns_;  // the rows of returns a deletion is drawn at
     bool interactionSeen_ = false;
@@ -137,6 +140,7 @@ private:
     void popCallsTo(Flow& flow, std::size_t size, const SequenceMark& mark);
     int openBar(int participant, int level, const SequenceMark& mark);
     void closeBar(int bar, const SequenceMark& mark);
+    void resolveMarks(int row);
     void openFlowsAtWindow();
     SequenceMark markOf(int position) const;
     void closeOpenBars();

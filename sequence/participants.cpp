@@ -120,7 +120,8 @@ int SequenceBuilder::addParticipant(const SequenceParticipant& participant)
 {
     model_.participants.push_back(participant);
     componentDepth_.push_back(0);
-    lastOuterBar_.push_back(-1);
+    lastBars_.emplace_back();
+    lastBars_.back().fill(-1);
     return int(model_.participants.size()) - 1;
 }
 
