@@ -1,5 +1,6 @@
 #include "tdf/linereader_p.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -34,9 +35,11 @@ bool TDFLineReader::fillBlock()
 bool TDFLineReader::append(const char* bytes, std::size_t count)
 {
     if (length_ + count + 1 > capacity_) {
+        // Doubled, but never past the longest line with its line feed and NUL.
         std::size_t capacity = capacity_ ? capacity_ : 256;
         while (capacity < length_ + count + 1)
             capacity *= 2;
+        capacity = std::max(length_ + count + 1, std::min(capacity, limit_ + 2));
         char* grown = static_cast<char*>(std::realloc(line_, capacity));
         if (!grown)
             return false;

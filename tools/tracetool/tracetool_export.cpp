@@ -52,7 +52,7 @@ int run(const QCommandLineParser& parser)
         return status;
     TraceInput input;
     status = input.read(parser);
-    if (status == ExitTrouble || !windowStartsInTrace(input.reader(), options.from, &status))
+    if (status == ExitTrouble || !windowStartsInTrace(input.reader(), parser, options.from, &status))
         return status;
     const QByteArray diagram = exportSequenceDiagram(input.reader(), options).toUtf8();
     return writeOutput(
