@@ -136,8 +136,7 @@ void rewriteTrace(benchmark::State& state, const std::string& path)
         reader.readFile(QString::fromStdString(path));
         std::ofstream out("bench_traces/rewritten.tdf");
         TDFWriter writer(out);
-        for (TDFObject* object : reader.objects)
-            object->write(writer);
+        writeTrace(writer, reader, false);
         out.close();
         state.PauseTiming();
         reader.reset(false);

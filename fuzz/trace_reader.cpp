@@ -1,6 +1,6 @@
 // Fuzz target: the trace reader must never crash, leak or hang, whatever the
 // lines, with the example configuration loaded; what it read is written back
-// through the writer, then the reader is reset both ways and destroyed.
+// as a whole trace, then the reader is reset both ways and destroyed.
 #include "foundation/error.h"
 #include "tcf/tcf.h"
 #include "tdf/tdf.h"
@@ -43,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     std::ostringstream output;
     TDFWriter writer(output);
-    for (TDFObject* object : reader.objects)
-        object->write(writer);
+    writeTrace(writer, reader);
     reader.reset(true);
     reader.reset(false);
     return 0;

@@ -56,6 +56,17 @@ QString optionFor(const ConfigurationOption& option, const QVariant& value)
     return prefix + (option.kind == ValueKind::QuotedText ? quoted(text) : text);
 }
 
+// The result files as the script gets them: a name that starts with '-'
+// (always a relative one) would be taken for an option, and gets "./" in
+// front.
+QStringList fileArguments(const QStringList& files)
+{
+    QStringList arguments;
+    for (const QString& file : files)
+        arguments << (file.startsWith(u'-') ? QStringLiteral("./") + file : file);
+    return arguments;
+}
+
 QStringList scriptOptions(const QString& reportName, const QAStConfiguration* configuration)
 {
     QStringList options{QStringLiteral("-report=") + quoted(reportName)};
@@ -85,13 +96,14 @@ MergeCommand mergeCommand(const QStringList& interpreter, const QString& scripts
                           const QAStConfiguration* configuration)
 {
     const QString script = QStringLiteral("mergestacksize.pl");
+    const QStringList files = fileArguments(scriptFiles);
     const QStringList options = scriptOptions(reportName, configuration);
     MergeCommand command;
     command.script = script;
     command.arguments << interpreter << scriptsDirectory + QDir::separator() + script;
     if (!interactive)
         command.arguments << QStringLiteral("-silent");
-    command.arguments << scriptFiles << options;
-    command.echo = (QStringList{script} + scriptFiles + options).join(QLatin1Char(' '));
+    command.arguments << files << options;
+    command.echo = (QStringList{script} + files + options).join(QLatin1Char(' '));
     return command;
 }

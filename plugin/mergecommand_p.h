@@ -17,9 +17,10 @@ struct MergeCommand {
 QString mergeReportName(bool interactive, const QString& nodeName);
 
 // `interpreter` comes first, then the script's path, "-silent" unless
-// interactive, the result files, the report option and the options taken
-// from `configuration` (which may be null).  The echo names the script, the
-// files and the options only.
+// interactive, the result files (those whose names start with '-' as
+// "./-..."), the report option and the options taken from `configuration`
+// (which may be null).  The echo names the script, the files and the
+// options only.
 MergeCommand mergeCommand(const QStringList& interpreter, const QString& scriptsDirectory,
                           const QStringList& scriptFiles, bool interactive, const QString& reportName,
                           const QAStConfiguration* configuration);

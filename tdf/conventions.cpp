@@ -2,7 +2,10 @@
 // the decorations (style, link, note, glyph, thread info) that earlier lines
 // left pending for the next event.
 #include "tdf/indexes_p.h"
+#include "tdf/reports_p.h"
 #include "tdf/tdfreader.h"
+
+#include <climits>
 
 void TDF::stamp(TDFObject* object)
 {
@@ -71,6 +74,27 @@ bool TDF::readOperand(char** cursor, unsigned long* value, TDFReport failure)
         return true;
     error(failure);
     return false;
+}
+
+bool TDF::readIntNumber(char** cursor, unsigned long* value)
+{
+    if (!readNumber(cursor, value))
+        return false;
+    if (*value <= (unsigned long)INT_MAX)
+        return true;
+    error(TDFReport::HexOverflow);
+    return false;
+}
+
+TDF::Optional TDF::readOptionalOperand(char** cursor, unsigned long* value, TDFReport failure)
+{
+    if (readNumber(cursor, value))
+        return Optional::Read;
+    readWhite(cursor);
+    if (!**cursor)
+        return Optional::Absent;
+    error(failure);
+    return Optional::Failed;
 }
 
 TDFInstance* TDF::findInstance(unsigned long dynamicId)

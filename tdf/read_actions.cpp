@@ -53,7 +53,7 @@ bool TDF::readActionInstance(char** line, TDFInstance** instance)
 {
     readWhite(line);
     unsigned long dynamicId;
-    if (!readNumber(line, &dynamicId))
+    if (!readOperand(line, &dynamicId, TDFReport::CantReadInstanceId))
         return false;
     *instance = findInstance(dynamicId);
     if (*instance || dynamicId == 0)
@@ -158,7 +158,9 @@ TDFObject* TDF::readSY(char* line, bool* created)
     auto* list = new List<TDFInstance*>;
     std::unordered_set<TDFInstance*> included;
     unsigned long dynamicId;
+    bool anyId = false;
     while (readNumber(&line, &dynamicId)) {
+        anyId = true;
         TDFInstance* instance = dynamicId ? findInstance(dynamicId) : nullptr;  // null: the world
         const bool repeated = instance && included.count(instance);
         if (repeated)
@@ -170,6 +172,8 @@ TDFObject* TDF::readSY(char* line, bool* created)
             included.insert(instance);
         }
     }
+    if (!anyId)
+        error(TDFReport::CantReadInstanceId);
     TDFSynchronisation* synchronisation = nullptr;
     if (list->count)
         synchronisation = newSynchronisation(list, model, text, created);
@@ -202,32 +206,10 @@ void TDF::readNO(char* line)
         warning(TDFReport::PendingGlyphBeforeNote);
         discardPendingGlyph();
     }
-    QString first;
     QString own;
     TDFDBText* model = nullptr;
-    if (readString(&line, first, true) && !first.isNull()) {
-        // Either the text alone, or a codec name and a text in that codec;
-        // the codec is looked up only when a second string follows.
-        readWhite(&line);
-        textCodec = *line == '"' ? codecNamed(first) : nullptr;
-        QString second;
-        const bool hasSecond = readString(&line, second, true) && !second.isEmpty();
-        const bool known = textCodec;
-        textCodec = nullptr;
-        if (hasSecond && !known)
-            return error(TDFReport::UnknownCodec, first);
-        own = hasSecond ? second : first;
-    } else {
-        unsigned long textId;
-        if (!readNumber(&line, &textId))
-            return;
-        if (!currentBlock)
-            return error(TDFReport::TextWithoutBlock);
-        readString(&line, own, true);
-        model = currentBlock->getTextFromId(textId);
-        if (!model)
-            return error(TDFReport::CantRetrieveStaticText);
-    }
+    if (!readNoteText(&line, own, &model))
+        return;
     TDFNote* note = factory()->newTDFNote();
     note->model = model;
     note->setName(own);
@@ -235,6 +217,47 @@ void TDF::readNO(char* line)
     takeLink(note);
     stamp(note);
     pendingNote = note;
+}
+
+// The operands of a note: its text; a codec name and a text in that codec;
+// or a static text id and an optional text.  False, reported, when the
+// line makes no note.
+bool TDF::readNoteText(char** line, QString& own, TDFDBText** model)
+{
+    if (**line == '"') {
+        QString first;
+        if (!readString(line, first, false)) {
+            error(TDFReport::CantReadNoteText);
+            return false;
+        }
+        readWhite(line);
+        if (**line != '"') {
+            own = first;
+            return true;
+        }
+        textCodec = codecNamed(first);
+        const bool known = textCodec;
+        const bool read = readString(line, own, false);
+        textCodec = nullptr;
+        if (!read)
+            error(TDFReport::CantReadNoteText);
+        else if (!known)
+            error(TDFReport::UnknownCodec, first);
+        return read && known;
+    }
+    unsigned long textId;
+    if (!readOperand(line, &textId, TDFReport::CantReadNoteText))
+        return false;
+    if (!currentBlock) {
+        error(TDFReport::TextWithoutBlock);
+        return false;
+    }
+    if (!readString(line, own, true))
+        error(TDFReport::CantReadNoteText);  // the note still shows its static text
+    *model = currentBlock->getTextFromId(textId);
+    if (!*model)
+        error(TDFReport::CantRetrieveStaticText);
+    return *model != nullptr;
 }
 
 void TDF::readGL(char* line)
@@ -265,7 +288,8 @@ void TDF::readGL(char* line)
             return error(TDFReport::CantRetrieveStaticText);
     }
     QString own;
-    readString(&line, own, true);
+    if (!readString(&line, own, true))
+        error(TDFReport::CantReadGlyphText);  // the glyph is drawn without it
     TDFGlyph* glyph = factory()->newTDFGlyph();
     glyph->glyphModel = glyphModel;
     glyph->model = model;

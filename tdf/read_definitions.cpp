@@ -12,11 +12,6 @@ namespace {
 // An SF line names at most this many block ids.
 const int maxSfIds = 9;
 
-int clampedLine(unsigned long line)
-{
-    return line > unsigned(INT_MAX) ? INT_MAX : int(line);
-}
-
 }  // namespace
 
 void TDF::invalidateBlock(TDFReport report)
@@ -35,7 +30,7 @@ void TDF::takeDefinitionDecorations(TDFDBObject* definition, bool keepLinkText)
     definition->style_ = pendingStyle;
     pendingStyle = nullptr;
     if (pendingLinkLine) {
-        definition->sourceLine = clampedLine(pendingLinkLine);
+        definition->sourceLine = int(pendingLinkLine);  // LK takes no larger number
         pendingLinkLine = 0;
     }
     definition->sourceLinkText = pendingLinkText;
@@ -52,6 +47,8 @@ void TDF::readDB(char* line)
     delete definingBlock;  // only left over when a reset interrupted a block
     definingBlock = factory()->newTDFDefinitionBlock();
     definingBlock->valid = true;
+    definingBlock->line = (unsigned int)lineNumber;
+    definingBlock->fileName = fileName;
     QString name;
     if (!readString(&line, name, false))
         return invalidateBlock(TDFReport::ConfigurationNameNotString);
@@ -211,7 +208,7 @@ void TDF::readST(char* line)
 {
     pendingStyle = nullptr;
     unsigned long id;
-    if (!readNumber(&line, &id))
+    if (!readOperand(&line, &id, TDFReport::CantReadStyleId))
         return;
     const TDFDefinitionBlock* block = inDefinitionBlock ? definingBlock : currentBlock;
     const TCF* tcf = block ? block->tcf : nullptr;
@@ -225,13 +222,15 @@ void TDF::readST(char* line)
 void TDF::readLK(char* line)
 {
     if (!inDefinitionBlock) {
-        readString(&line, pendingLinkText, true);
+        // Without a string the link is cleared; anything else is lost.
+        if (!readString(&line, pendingLinkText, true) || (pendingLinkText.isNull() && *line))
+            error(TDFReport::CantReadLinkText);
         return;
     }
     pendingLinkLine = 0;
     if (readString(&line, pendingLinkText, false))
         return;
-    if (!readNumber(&line, &pendingLinkLine))
+    if (!readIntNumber(&line, &pendingLinkLine))
         invalidateBlock(TDFReport::LinkNotNumber);
 }
 
@@ -249,10 +248,23 @@ TDFObject* TDF::readED(char*, bool* created)
         delete block;
         return nullptr;
     }
+    warnIfDuplicate(block);
     block->blocksNode = blocks.append(block);
     if (created)
         *created = true;
     return block;
+}
+
+// Which of two blocks with the same ids a lookup finds is settled (SF the
+// first, SI the last); that there are two deserves a word.
+void TDF::warnIfDuplicate(const TDFDefinitionBlock* block)
+{
+    const TDFDefinitionBlock* same = blocks.search(block->ids, block->tcf ? block->tcf->idLength() : 0);
+    if (!same)
+        return;
+    const QString place =
+        (same->fileName.isNull() ? QStringLiteral("<tdf>") : same->fileName) + u':' + QString::number(same->line);
+    warningAt(block->line, TDFReports::text(TDFReport::DuplicateBlock).arg(place));
 }
 
 void TDF::startSkipping()
@@ -271,7 +283,7 @@ void TDF::readSF(char* line)
 {
     currentBlock = nullptr;
     unsigned long sfNumber;
-    if (!readNumber(&line, &sfNumber))
+    if (!readOperand(&line, &sfNumber, TDFReport::CantReadSfNumber))
         return;
     readWhite(&line);
     unsigned long ids[maxSfIds];
@@ -310,7 +322,7 @@ void TDF::readCS(char* line)
 {
     currentBlock = nullptr;
     unsigned long sfNumber;
-    if (!readNumber(&line, &sfNumber))
+    if (!readOperand(&line, &sfNumber, TDFReport::CantReadCsNumber))
         return;
     if (const TDF_USE_DBTraceId* binding = sfTable.search(sfNumber))
         currentBlock = binding->block;

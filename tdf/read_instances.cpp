@@ -11,9 +11,17 @@ TDFObject* TDF::readNI(char* line, bool* created, ModelChangment* changment)
     unsigned long staticId;
     unsigned long dynamicId;
     QString name;
-    if (!readNumber(&line, &staticId) || !readNumber(&line, &dynamicId) || !readString(&line, name, true)
-        || !currentBlock)
+    if (!readOperand(&line, &staticId, TDFReport::CantReadStaticInstanceId)
+        || !readOperand(&line, &dynamicId, TDFReport::CantReadInstanceId))
         return nullptr;
+    if (!readString(&line, name, true)) {
+        error(TDFReport::CantReadInstanceName);
+        return nullptr;
+    }
+    if (!currentBlock) {
+        error(TDFReport::NoBlockForInstance);
+        return nullptr;
+    }
     TDFInstance* found = findInstance(dynamicId);
     currentInstance = found;
     TDFDBInstance* model = currentBlock->getInstanceFromId(staticId);
@@ -35,6 +43,8 @@ TDFObject* TDF::readNI(char* line, bool* created, ModelChangment* changment)
     currentInstance = instance;
     if (changment)
         *changment = result;
+    if (!isNew)
+        modelChanges.push_back({objects.count, instance, instance->model, model});
     instance->setModel(model);
     takeLink(instance);
     pendingStyle = nullptr;
@@ -175,7 +185,9 @@ TDFObject* TDF::readMC(char* line, bool* created)
     if (!readOperand(&line, &callId, TDFReport::CantReadCallId)
         || !readOperand(&line, &staticId, TDFReport::CantReadCallStaticId))
         return nullptr;
-    const bool hasSender = readNumber(&line, &senderId);
+    const Optional sender = readOptionalOperand(&line, &senderId, TDFReport::CantReadInstanceId);
+    if (sender == Optional::Failed)
+        return nullptr;
     if (!currentBlock) {
         error(TDFReport::CallWithoutBlock);
         return nullptr;
@@ -185,16 +197,16 @@ TDFObject* TDF::readMC(char* line, bool* created)
         error(TDFReport::CallWithoutModel, QString::number(staticId));
         return nullptr;
     }
-    TDFInstance* sender = currentInstance;
-    if (hasSender && senderId != 0) {
-        sender = findInstance(senderId);
-        if (!sender) {
+    TDFInstance* senderInstance = currentInstance;
+    if (sender == Optional::Read && senderId != 0) {
+        senderInstance = findInstance(senderId);
+        if (!senderInstance) {
             error(TDFReport::CantRetrieveInstance);
             return nullptr;
         }
     }
     TDFMessage* message = factory()->newTDFMessage();
-    message->sender = sender;
+    message->sender = senderInstance;
     message->model = model;
     takeStyle(message);
     TDFMessageCall* call = factory()->newTDFMessageCall();
@@ -229,8 +241,10 @@ TDFMessage* TDF::findReturnedMessage(bool anyModel, unsigned long staticId)
 TDFObject* TDF::readMR(char* line, bool* created)
 {
     unsigned long staticId;
-    const bool anyModel = !readNumber(&line, &staticId);
-    TDFMessage* message = findReturnedMessage(anyModel, staticId);
+    const Optional id = readOptionalOperand(&line, &staticId, TDFReport::CantReadMessageId);
+    if (id == Optional::Failed)
+        return nullptr;
+    TDFMessage* message = findReturnedMessage(id == Optional::Absent, staticId);
     TDFMessageReturn* messageReturn = nullptr;
     if (message) {
         messageReturn = factory()->newTDFMessageReturn();
@@ -278,7 +292,10 @@ TDFObject* TDF::readDI(char* line, bool* created)
     unsigned long staticId;
     if (!readOperand(&line, &dynamicId, TDFReport::CantReadInstanceId))
         return nullptr;
-    const bool atReturn = readNumber(&line, &staticId);
+    const Optional returnId = readOptionalOperand(&line, &staticId, TDFReport::CantReadMessageId);
+    if (returnId == Optional::Failed)
+        return nullptr;
+    const bool atReturn = returnId == Optional::Read;
     TDFInstance* instance = findInstance(dynamicId);
     if (!instance) {
         error(TDFReport::CantRetrieveDynamicInstance);
@@ -335,7 +352,18 @@ TDFObject* TDF::readDA(char*, bool* created)
 TDFObject* TDF::readCI(char* line, bool* created)
 {
     unsigned long dynamicId;
-    if (readNumber(&line, &dynamicId)) {
+    switch (readOptionalOperand(&line, &dynamicId, TDFReport::CantReadInstanceId)) {
+    case Optional::Failed:
+        return nullptr;
+    case Optional::Absent:
+        // Without an id the line attaches what is pending; with nothing
+        // pending it would do nothing at all.
+        if (!pendingNote && !pendingGlyph) {
+            error(TDFReport::CantReadInstanceId);
+            return nullptr;
+        }
+        break;
+    case Optional::Read:
         currentInstance = dynamicId ? findInstance(dynamicId) : nullptr;
         if (dynamicId && !currentInstance) {
             error(TDFReport::CantRetrieveCurrentInstance);
@@ -343,6 +371,7 @@ TDFObject* TDF::readCI(char* line, bool* created)
             discardPendingGlyph();
             return nullptr;
         }
+        break;
     }
     // A pending note goes first; a pending glyph waits for the next CI.
     if (TDFNote* note = pendingNote) {

@@ -30,8 +30,10 @@ QString loopPath(const List<int>& levels)
 TDFObject* TDF::readLS(char* line, bool* created)
 {
     unsigned long iterations;
-    if (!readOperand(&line, &iterations, TDFReport::MissingIterations))
+    if (!readIntNumber(&line, &iterations)) {
+        error(TDFReport::MissingIterations);
         return nullptr;
+    }
     const QString path = loopPath(loopIterationStack);
     const unsigned long number = loopCounter++;
     QString name;
@@ -148,7 +150,7 @@ TDFThread* TDF::threadNumbered(unsigned long num)
 {
     if (TDFThread* known = findThread(num))
         return known;
-    auto* thread = new TDFThread;
+    TDFThread* thread = factory()->newTDFThread();
     thread->num = num;
     thread->colorIndex = nextThreadColor;
     nextThreadColor = (nextThreadColor + 1) % threadColorCount;
@@ -190,7 +192,8 @@ void TDF::readTI(char* line)
         return;
     readWhite(&line);
     QString name;
-    readString(&line, name, true);  // a name that cannot be read counts as absent
+    if (!readString(&line, name, true))
+        error(TDFReport::CantReadThreadName);  // the thread keeps the name it has
     ThreadState* state = stateId <= unsigned(INT_MAX) ? tcf->threadState(int(stateId)) : nullptr;
     if (!state)
         return error(TDFReport::CantRetrieveThreadState);

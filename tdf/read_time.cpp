@@ -2,14 +2,30 @@
 #include "tdf/reports_p.h"
 #include "tdf/tdfreader.h"
 
-// A 64-bit value: one number, or the high and the low 32 bits as two.
+namespace {
+
+const unsigned long largest32Bits = 0xffffffffUL;
+
+}  // namespace
+
+// A 64-bit value: one number, or the high and the low 32 bits as two,
+// each of which must hold in 32 bits.
 bool TDF::readLongValue(char** line, unsigned long* value, TDFReport failure)
 {
     unsigned long high;
     if (!readOperand(line, &high, failure))
         return false;
     unsigned long low;
-    *value = readNumber(line, &low) ? (high << 32) | low : high;
+    if (!readNumber(line, &low)) {
+        *value = high;
+        return true;
+    }
+    if (high > largest32Bits || low > largest32Bits) {
+        error(TDFReport::HexOverflow);
+        error(failure);
+        return false;
+    }
+    *value = (high << 32) | low;
     return true;
 }
 

@@ -3,14 +3,14 @@
 #include "foundation/error.h"
 #include "host/qafileutil.h"
 #include "tdf/indexes_p.h"
+#include "tdf/linereader_p.h"
 #include "tdf/reports_p.h"
 #include "tdf/tdfreader.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 TDFFactory* TDF::default_factory_ = nullptr;
 
@@ -57,6 +57,7 @@ void TDF::reset(bool keepDefinitions)
         list->clear();
     releaseThreads();
     indexes->clear();
+    modelChanges.clear();
     loopIterationStack.clear();
     loopIterationStack.append(1);
     loopCounter = 0;
@@ -183,9 +184,14 @@ void TDF::error(const QString& message)
 
 void TDF::warning(const QString& message)
 {
+    warningAt(lineNumber, message);
+}
+
+void TDF::warningAt(unsigned long line, const QString& message)
+{
     if (errorCount > errorLimit || skippingToNextBlock)
         return;
-    Error::warning(message, fileName.isNull() ? QStringLiteral("<tdf>") : fileName, int(lineNumber), 0);
+    Error::warning(message, fileName.isNull() ? QStringLiteral("<tdf>") : fileName, int(line), 0);
 }
 
 void TDF::error(TDFReport report)
@@ -221,36 +227,71 @@ bool TDF::readFile(const QString& name)
 
 bool TDF::readFile(const QString& name, const std::function<void(long long bytesRead)>& progress)
 {
-    FILE* file = std::fopen(QAFileUtil::encodeName(name).constData(), "r");
-    if (!file) {
+    const int fd = ::open(QAFileUtil::encodeName(name).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         Error::error(TDFReports::text(TDFReport::CantOpenFile).arg(name), QString(), 0, 0);
         return false;
     }
     setTDFFileName(name);
-    // Each physical line is read whole, whatever its length.
-    char* line = nullptr;
-    size_t capacity = 0;
+    TDFLineReader lines(fd, maxLineLength);
     long long bytesRead = 0;
     long long nextProgress = progressStep;
-    for (ssize_t length; (length = getline(&line, &capacity, file)) >= 0;) {
+    TDFLineReader::Result result;
+    while ((result = lines.next()) == TDFLineReader::Line) {
         // A UTF-8 byte-order mark, which some editors write at the start of
         // a file, is not part of its first line.
-        const bool byteOrderMark = bytesRead == 0 && length >= 3 && std::memcmp(line, "\xEF\xBB\xBF", 3) == 0;
-        read(line + (byteOrderMark ? 3 : 0), nullptr, nullptr);
-        bytesRead += length;
+        const bool byteOrderMark =
+            bytesRead == 0 && lines.length() >= 3 && std::memcmp(lines.line(), "\xEF\xBB\xBF", 3) == 0;
+        read(lines.line() + (byteOrderMark ? 3 : 0), nullptr, nullptr);
+        bytesRead += (long long)lines.length();
         if (progress && bytesRead >= nextProgress) {
             progress(bytesRead);
             nextProgress = bytesRead + progressStep;
         }
     }
-    const int readError = std::ferror(file) ? errno : 0;
-    std::free(line);
-    std::fclose(file);
-    if (readError) {
+    ::close(fd);
+    closeOpenBlocks();
+    return fileEnded(result, lines.error());
+}
+
+// Whether the file was read to its end; else says why the rest was not read.
+bool TDF::fileEnded(int result, int readError)
+{
+    const QString place = fileName.isNull() ? QStringLiteral("<tdf>") : fileName;
+    switch (TDFLineReader::Result(result)) {
+    case TDFLineReader::Line:
+    case TDFLineReader::End:
+        return true;
+    case TDFLineReader::TooLong:
+        Error::error(TDFReports::text(TDFReport::LineTooLong).arg(maxLineLength), place, int(lineNumber + 1), 0);
+        return false;
+    case TDFLineReader::NoMemory:
+        Error::error(TDFReports::text(TDFReport::NoMemoryForLine), place, int(lineNumber + 1), 0);
+        return false;
+    case TDFLineReader::Failed:
         Error::error(
-            TDFReports::text(TDFReport::CantReadFile).arg(name, QString::fromLocal8Bit(std::strerror(readError))),
+            TDFReports::text(TDFReport::CantReadFile).arg(fileName, QString::fromLocal8Bit(std::strerror(readError))),
             QString(), 0, 0);
         return false;
     }
-    return true;
+    return false;
+}
+
+// A definition block or a block action that a file leaves open ends with
+// it: the next file starts with events.
+void TDF::closeOpenBlocks()
+{
+    if (inDefinitionBlock) {
+        error(TDFReport::BlockNotClosed);
+        inDefinitionBlock = false;
+        pendingLinkLine = 0;
+        pendingStyle = nullptr;
+        lastDBInstance = nullptr;
+        delete definingBlock;
+        definingBlock = nullptr;
+    }
+    if (inBlockAction) {
+        error(TDFReport::BlockActionNotClosed);
+        abandonBlockAction();
+    }
 }

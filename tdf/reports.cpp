@@ -62,6 +62,14 @@ constexpr ReportText reportTexts[] = {
     {TDFReport::RestartAnalyzing, "Warning",
      QT_TRANSLATE_NOOP3("Warning", "due to previous error, restart analyzing at this line (%1 lines skipped)",
                         "%1 is the number of line skipped")},
+    {TDFReport::CantReadStyleId, "Error", QT_TRANSLATE_NOOP3("Error", "can't read style id.", "")},
+    {TDFReport::CantReadLinkText, "Error", QT_TRANSLATE_NOOP3("Error", "can't read link text.", "")},
+    {TDFReport::CantReadSfNumber, "Error", QT_TRANSLATE_NOOP3("Error", "can't read SF number", "")},
+    {TDFReport::CantReadCsNumber, "Error", QT_TRANSLATE_NOOP3("Error", "can't read CS number", "")},
+    {TDFReport::BlockNotClosed, "Error", QT_TRANSLATE_NOOP3("Error", "definition block not closed", "")},
+    {TDFReport::DuplicateBlock, "Warning",
+     QT_TRANSLATE_NOOP3("Warning", "definition block has the same ids as the one defined at %1",
+                        "%1 is a file name and a line number, as file:line")},
 
     {TDFReport::CantRetrieveStaticInstance, "Error",
      QT_TRANSLATE_NOOP3("Error", "can't retrieve static instance.", "")},
@@ -95,6 +103,10 @@ constexpr ReportText reportTexts[] = {
      QT_TRANSLATE_NOOP3("Error", "can't retrieve dynamic instance.", "")},
     {TDFReport::CantRetrieveCurrentInstance, "Error",
      QT_TRANSLATE_NOOP3("Error", "can't retrieve dynamic instance (CI)", "")},
+    {TDFReport::NoBlockForInstance, "Error",
+     QT_TRANSLATE_NOOP3("Error", "no definition block while reading instance", "")},
+    {TDFReport::CantReadStaticInstanceId, "Error", QT_TRANSLATE_NOOP3("Error", "can't read static instance id.", "")},
+    {TDFReport::CantReadInstanceName, "Error", QT_TRANSLATE_NOOP3("Error", "can't read instance name", "")},
 
     {TDFReport::ActionWithoutText, "Error", QT_TRANSLATE_NOOP3("Error", "neither string nor number for action.", "")},
     {TDFReport::TextWithoutBlock, "Error",
@@ -129,6 +141,9 @@ constexpr ReportText reportTexts[] = {
     {TDFReport::GlyphBlockWithoutTCF, "Error", QT_TRANSLATE_NOOP3("Error", "definition block without tcf", "")},
     {TDFReport::GlyphIdNotNumber, "Error", QT_TRANSLATE_NOOP3("Error", "glyph id must be a number.", "")},
     {TDFReport::CantRetrieveGlyph, "Error", QT_TRANSLATE_NOOP3("Error", "can't retrieve glyph model", "")},
+    {TDFReport::CantReadNoteText, "Error", QT_TRANSLATE_NOOP3("Error", "can't read note text", "")},
+    {TDFReport::CantReadGlyphText, "Error", QT_TRANSLATE_NOOP3("Error", "can't read glyph text", "")},
+    {TDFReport::BlockActionNotClosed, "Error", QT_TRANSLATE_NOOP3("Error", "block action not closed", "")},
 
     {TDFReport::MissingIterations, "Error",
      QT_TRANSLATE_NOOP3("Error", "missing iteration into loop start statement.", "")},
@@ -148,6 +163,7 @@ constexpr ReportText reportTexts[] = {
     {TDFReport::WrongThreadState, "Error", QT_TRANSLATE_NOOP3("Error", "wrong Thread state id format", "")},
     {TDFReport::WrongThreadPriority, "Error", QT_TRANSLATE_NOOP3("Error", "wrong Thread priority format", "")},
     {TDFReport::CantRetrieveThreadState, "Error", QT_TRANSLATE_NOOP3("Error", "can't retrieve thread model", "")},
+    {TDFReport::CantReadThreadName, "Error", QT_TRANSLATE_NOOP3("Error", "can't read thread name", "")},
 
     {TDFReport::CantReadTimeUnit, "Error", QT_TRANSLATE_NOOP3("Error", "Can't read time unit.", "")},
     {TDFReport::CantReadTime, "Error", QT_TRANSLATE_NOOP3("Error", "can't read time.", "")},
@@ -157,6 +173,11 @@ constexpr ReportText reportTexts[] = {
     {TDFReport::CantOpenFile, "Load TDF", QT_TRANSLATE_NOOP3("Load TDF", "Can't open file \"%1\"", "")},
     {TDFReport::CantReadFile, "Load TDF",
      QT_TRANSLATE_NOOP3("Load TDF", "Can't read file \"%1\": %2", "%1 is a file name, %2 the system's reason")},
+    {TDFReport::LineTooLong, "Load TDF",
+     QT_TRANSLATE_NOOP3("Load TDF", "line too long (more than %1 bytes): the rest of the file is not read",
+                        "%1 is a number of bytes")},
+    {TDFReport::NoMemoryForLine, "Load TDF",
+     QT_TRANSLATE_NOOP3("Load TDF", "not enough memory to read this line: the rest of the file is not read", "")},
 };
 
 constexpr bool rowsFollowTheEnumeration()

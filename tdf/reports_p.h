@@ -43,6 +43,12 @@ enum class TDFReport : int {
     BlockNotFoundSF,
     BlockNotFoundCS,
     RestartAnalyzing,
+    CantReadStyleId,
+    CantReadLinkText,
+    CantReadSfNumber,
+    CantReadCsNumber,
+    BlockNotClosed,
+    DuplicateBlock,
     // Instances and messages.
     CantRetrieveStaticInstance,
     NoBlockForMessage,
@@ -63,6 +69,9 @@ enum class TDFReport : int {
     CantReadInstanceId,
     CantRetrieveDynamicInstance,
     CantRetrieveCurrentInstance,
+    NoBlockForInstance,
+    CantReadStaticInstanceId,
+    CantReadInstanceName,
     // Actions, synchronisations, notes and glyphs.
     ActionWithoutText,
     TextWithoutBlock,
@@ -84,6 +93,9 @@ enum class TDFReport : int {
     GlyphBlockWithoutTCF,
     GlyphIdNotNumber,
     CantRetrieveGlyph,
+    CantReadNoteText,
+    CantReadGlyphText,
+    BlockActionNotClosed,
     // Loops, triggers and threads.
     MissingIterations,
     LoopEndWithoutStart,
@@ -99,6 +111,7 @@ enum class TDFReport : int {
     WrongThreadState,
     WrongThreadPriority,
     CantRetrieveThreadState,
+    CantReadThreadName,
     // Time base.
     CantReadTimeUnit,
     CantReadTime,
@@ -107,6 +120,8 @@ enum class TDFReport : int {
     // Files.
     CantOpenFile,
     CantReadFile,
+    LineTooLong,
+    NoMemoryForLine,
     Count
 };
 

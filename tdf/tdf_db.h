@@ -112,6 +112,7 @@ public:
     TDFDBTextList dbTexts;
     int messageModelCount = 0;  // MS lines accepted
     bool counted = false;       // messageModelCount added to the reader's total
+    QString fileName;           // the file of its DB line (`line`); null when not read from a file
 
     TDFDefinitionBlock() : TDFTextObject(TDF_DEFINITION_BLOCK) {}
     ~TDFDefinitionBlock() override;

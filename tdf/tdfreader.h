@@ -11,6 +11,12 @@
 // and the line is skipped or partly applied; after 100 errors the reader
 // goes on silently.  The reader owns the objects it appends and the blocks
 // it defines.
+//
+// A file is read line by line; a line longer than maxLineLength (256 MiB by
+// default) or one that memory cannot hold is reported at its line, and the
+// rest of the file is not read.  A definition block or a block action still
+// open at the end of a file is reported there and abandoned, so that the
+// next file starts with events.
 #pragma once
 
 #include "tdf/tdf_db.h"
@@ -19,6 +25,7 @@
 
 #include <QHash>
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -32,6 +39,18 @@ class TDF {
 public:
     // What an NI line did to an instance's model.
     enum ModelChangment { NO_CHANGE = 0, NEW_MODEL = 1, MODEL_CHANGED = 2 };
+
+    // An NI line that gave a living instance a model: a modeless instance
+    // its first one, or an instance another one.  `position` is the number
+    // of objects read before it, so that a writer can put it back in place.
+    struct ModelChange {
+        int position;
+        TDFInstance* instance;
+        TDFDBInstance* previousModel;  // null for a modeless instance
+        TDFDBInstance* model;
+    };
+
+    static constexpr std::size_t defaultMaxLineLength = std::size_t(256) << 20;
 
     static TDFFactory* default_factory_;
 
@@ -56,6 +75,7 @@ public:
     List<TDFObject*> openLoops;  // newest last
     List<TDFObject*> callStack;  // messages awaiting their return
     List<int> loopIterationStack;
+    std::vector<ModelChange> modelChanges;        // in reading order; emptied by a reset
     unsigned long lineNumber = 0;                 // lines read since the file name was set
     TDFDefinitionBlock* currentBlock = nullptr;   // selected by SF or CS
     TDFDefinitionBlock* definingBlock = nullptr;  // between DB and ED
@@ -114,6 +134,7 @@ public:
     QTextCodec* textCodec = nullptr;   // codec of string operands; null: UTF-8
     bool skippingToNextBlock = false;  // reports suppressed after a missing block
     int skipStartLine = 0;
+    std::size_t maxLineLength = defaultMaxLineLength;  // bytes of a file's line, its line feed not counted
 
     explicit TDF(TCFList* list);
     TDF(const TDF&) = delete;
@@ -211,11 +232,20 @@ private:
     void error(TDFReport report);
     void error(TDFReport report, const QString& argument);
     void warning(TDFReport report);
+    void warningAt(unsigned long line, const QString& message);
+    void closeOpenBlocks();
+    bool fileEnded(int result, int readError);
     void startSkipping();
     void warnRestart();
 
     // Operand readers; each reports `failure` (or what the line lacks) itself.
     bool readOperand(char** cursor, unsigned long* value, TDFReport failure);
+    // A number that a signed 32-bit int holds; a larger one is reported as an overflow.
+    bool readIntNumber(char** cursor, unsigned long* value);
+    // An optional number that ends the line: Absent when only blanks are
+    // left; Failed, after reporting `failure`, when something else is.
+    enum class Optional { Read, Absent, Failed };
+    Optional readOptionalOperand(char** cursor, unsigned long* value, TDFReport failure);
     bool readLongValue(char** cursor, unsigned long* value, TDFReport failure);
     bool readTextOperand(char** cursor, QString& text, TDFDBText** model, bool emptyIsNumber, TDFReport none,
                          TDFReport notFound);
@@ -224,6 +254,7 @@ private:
 
     // Definition blocks.
     void invalidateBlock(TDFReport report);
+    void warnIfDuplicate(const TDFDefinitionBlock* block);
     bool isIdFree(unsigned long id);
     void takeDefinitionDecorations(TDFDBObject* definition, bool keepLinkText);
     void forgetUse(TDFDefinitionBlock* block);
@@ -253,6 +284,7 @@ private:
     TDFSynchronisation* newSynchronisation(List<TDFInstance*>* instances, TDFDBText* model, const QString& text,
                                            bool* created);
     QTextCodec* codecNamed(const QString& name);
+    bool readNoteText(char** line, QString& own, TDFDBText** model);
     TDFObject* placeMarker(TDFObject* marker, bool* created);
     TDFThread* findThread(unsigned long num);
     TDFThread* threadNumbered(unsigned long num);

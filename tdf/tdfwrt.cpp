@@ -2,7 +2,7 @@
 #include "tdf/tdfwrt.h"
 
 #include "tcf/tcf.h"
-#include "tdf/opcodes_p.h"
+#include "tdf/writer_p.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -12,10 +12,64 @@ namespace {
 const unsigned long largestDecimalHexa = 999999;
 const unsigned long largest32Bits = 0xffffffffUL;
 
-// Starts a record line with its opcode.
-std::ostream& record(TDFWriter& writer, TDFOpcode opcode)
+// The codec in which a note's text may hold what would end a line.
+const char noteCodec[] = "UTF-7";
+
+bool breaksLine(const QString& text)
 {
-    return *writer.stream << TDFOpcodes::text(opcode);
+    return text.contains(u'\n') || text.contains(QChar(0));
+}
+
+// `text` in UTF-7: printable ASCII but '+', '\\' and '~' stands for
+// itself, anything else goes as a "+...-" run of its UTF-16 in base 64, so
+// that no byte is a line feed or a NUL.
+QByteArray utf7(const QString& text)
+{
+    QByteArray out;
+    QByteArray run;
+    const auto endRun = [&out, &run] {
+        if (!run.isEmpty())
+            out += '+' + run.toBase64(QByteArray::OmitTrailingEquals) + '-';
+        run.clear();
+    };
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit >= 0x20 && unit < 0x7f && unit != u'+' && unit != u'\\' && unit != u'~') {
+            endRun();
+            out += char(unit);
+        } else {
+            run += char(unit >> 8);
+            run += char(unit & 0xff);
+        }
+    }
+    endRun();
+    return out;
+}
+
+// A note's own text that holds a line feed or a NUL, written so that it
+// reads back: as a text in UTF-7 after the name of that codec.
+void writeLineBreakingText(TDFWriter& writer, const QString& text)
+{
+    QString escaped;
+    for (const QChar c : text) {
+        if (c == u'"' || c == u'\\')
+            escaped += u'\\';
+        escaped += c;
+    }
+    *writer.stream << '"' << noteCodec << "\" \"" << utf7(escaped).constData() << '"';
+}
+
+// The block of the definition that an object refers to, if any.
+TDFDefinitionBlock* definitionBlock(TDFObject* object)
+{
+    const TDFDBObject* definition = nullptr;
+    if (const TDFTextObject* textObject = object->toTextObject())
+        definition = textObject->model;
+    else if (const TDFInstance* instance = object->toInstance())
+        definition = instance->model;
+    else if (const TDFMessage* message = object->toMessage())
+        definition = message->model;
+    return definition ? definition->block : nullptr;
 }
 
 void writeInstanceId(TDFWriter& writer, const TDFInstance* instance)
@@ -92,7 +146,7 @@ bool TDFWriter::changeDefinitionBlock(TDFDefinitionBlock* block)
 {
     if (!block || block == currentBlock)
         return false;
-    currentBlock = block;
+    currentBlock = lastBlock_ = block;
     if (const TDFDBRef* ref = blockRefs.searchDefinitionBlock(block)) {
         record(*this, TDFOpcode::CS) << ' ' << ref->id << '\n';
         return true;
@@ -129,15 +183,34 @@ void TDFWriter::writeLink(TDFObject* object)
 void TDFWriter::writeStyle(TDFObject* object)
 {
     // The reader finds the style in the selected block's configuration.
-    if (object && object->style_ && ensureBlock())
+    if (object && object->style_ && ensureBlock(object))
         record(*this, TDFOpcode::ST) << ' ' << object->style()->id() << '\n';
 }
 
-bool TDFWriter::ensureBlock()
+bool TDFWriter::ensureBlock(TDFObject* object)
 {
     if (!currentBlock)
-        changeDefinitionBlock(defaultBlock);
+        changeDefinitionBlock(defaultBlock ? defaultBlock : lastBlock_ ? lastBlock_ : blockAmongObjects(object));
+    if (!currentBlock)
+        ++unwritten;
     return currentBlock;
+}
+
+// A trace uses one configuration: the block of any definition that an
+// object of its list refers to holds what the object's records name.  The
+// list is searched once, from the object on, round to the object.
+TDFDefinitionBlock* TDFWriter::blockAmongObjects(TDFObject* object)
+{
+    if (!object || !object->objectNode || objectsSearched_)
+        return nullptr;
+    objectsSearched_ = true;
+    const TDFObjectNode* node = object->objectNode;
+    do {
+        if (TDFDefinitionBlock* block = definitionBlock(node->item))
+            return block;
+        node = node->next;
+    } while (node != object->objectNode);
+    return nullptr;
 }
 
 void TDFWriter::writeTime(TDFObject* object)
@@ -204,6 +277,8 @@ void TDFWriter::writeNote(TDFNote* note)
             *stream << ' ';
             writeText(note->name_);
         }
+    } else if (breaksLine(note->name_)) {
+        writeLineBreakingText(*this, note->name_);
     } else {
         writeText(note->name_);
     }
@@ -215,7 +290,7 @@ void TDFWriter::writeGlyph(TDFGlyph* glyph)
     if (!glyph || !glyph->glyphModel)
         return;
     selectBlockOf(*this, glyph->model);
-    if (!ensureBlock())
+    if (!ensureBlock(glyph))
         return;  // a GL line needs a selected block
     writeLink(glyph);
     writeTime(glyph);
@@ -403,6 +478,10 @@ void TDFMessage::write(TDFWriter& writer)
     if (!model)
         return;  // its static id was not found: nothing to refer to
     writer.changeInstance(sender);
+    // The message's block serves the lines of its note and glyph, unless
+    // the note's static text is of another.
+    if (!note || !note->model)
+        writer.changeDefinitionBlock(model->block);
     writer.writeNote(note);
     writer.writeGlyph(glyph);
     writer.changeDefinitionBlock(model->block);
@@ -442,7 +521,7 @@ void TDFMessageReturn::write(TDFWriter& writer)
 
 void TDFThreadInfo::write(TDFWriter& writer)
 {
-    if (!thread || !writer.ensureBlock())
+    if (!thread || !writer.ensureBlock(this))
         return;  // a TI line needs a selected block
     writer.writeTime(this);
     record(writer, TDFOpcode::TI) << ' ';

@@ -4,13 +4,19 @@
 // The writer announces definition blocks (SF, then CS for a block already
 // announced) and selects instances (CI) only when the selection changes, so
 // that the output reads back into the same objects, given the same
-// definition blocks: the writer never writes DB ... ED blocks themselves.
+// definition blocks.  writeTrace() does all of it for a whole read trace,
+// definition blocks included:
+//
+//     TDFWriter writer(out);
+//     writeTrace(writer, reader);
 #pragma once
 
 #include "tdf/tdf_db.h"
 
 #include <QString>
 #include <ostream>
+
+class TDF;
 
 // A block the writer announced, with the SF number it gave it.
 struct TDFDBRef {
@@ -36,8 +42,11 @@ public:
     bool writeTimes = false;     // a TM line before every timed record
     unsigned long heapSize = 0;  // as the reader of the output will have it
     // Selected for a record that names something of the configuration (a
-    // style, a glyph, a thread state) when no block is selected yet.
+    // style, a glyph, a thread state) when no block is selected yet.  Without
+    // it, the block last selected, else the block of a definition that an
+    // object of the same trace refers to.
     TDFDefinitionBlock* defaultBlock = nullptr;
+    int unwritten = 0;  // styles, glyphs and thread infos left out: no block could be selected for them
 
     explicit TDFWriter(std::ostream& stream);
     TDFWriter(const TDFWriter&) = delete;
@@ -66,11 +75,30 @@ public:
     void writeGlyph(TDFGlyph* glyph);
     // writeLink, writeStyle and writeTime.
     void writeAttributes(TDFObject* object);
-    // A text operand: in double quotes, '"' and '\' escaped by a backslash.
+    // A text operand: in double quotes, '"' and '\' escaped by a backslash;
+    // a line feed or a NUL, which would end the line, as a blank.
     void writeText(const QString& text);
-    // Whether a block is selected, selecting the default block if none is.
-    bool ensureBlock();
+    // Whether a block is selected, selecting one for `object` (see
+    // defaultBlock) if none is; counts the record left out when it fails.
+    bool ensureBlock(TDFObject* object = nullptr);
     // Forgets the announced blocks and the selections, as the reader does
     // at a new trace.
     void startNewTrace();
+
+private:
+    TDFDefinitionBlock* lastBlock_ = nullptr;  // kept over a new trace
+    bool objectsSearched_ = false;             // for a block: at most once
+
+    TDFDefinitionBlock* blockAmongObjects(TDFObject* object);
 };
+
+// Writes the definition blocks as DB ... ED lines, with their SO, ST, LK
+// and SI lines, so that the events written after them read on their own.
+void writeDefinitionBlocks(TDFWriter& writer, TDFDefinitionBlockList& blocks);
+
+// Writes all that `reader` holds as a trace that reads back into the same
+// objects: its definition blocks unless `withDefinitions` is false, its time
+// unit (TU), every object in order, and the NI lines that gave a living
+// instance a model (TDF::modelChanges) where they were read.  The writer's
+// default block, if not set, becomes the first block.
+void writeTrace(TDFWriter& writer, TDF& reader, bool withDefinitions = true);

@@ -16,6 +16,7 @@ struct ProgramStart {
     QString directory = QDir::tempPath();
     QByteArray path = qgetenv("PATH");
     QString redirect;  // a shell redirection of its output, as ">/dev/full"
+    QString prelude;   // shell commands run before it, as "ulimit -f 0;"
     // LANG and LC_ALL, LANGUAGE unset: the locale whose translation the
     // program shows; none for C.
     QString locale = QStringLiteral("C.UTF-8");
@@ -31,10 +32,11 @@ inline ProgramRun runProgram(const QString& program, const QStringList& argument
     environment.remove("LANGUAGE");
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(start.directory);
-    if (start.redirect.isEmpty())
+    if (start.redirect.isEmpty() && start.prelude.isEmpty())
         process.start(program, arguments);
     else
-        process.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" " + start.redirect, program} + arguments);
+        process.start("/bin/sh",
+                      QStringList{"-c", start.prelude + "exec \"$0\" \"$@\" " + start.redirect, program} + arguments);
     EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString() << " did not end";
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QAFileUtil::decodeName(process.readAllStandardOutput()),

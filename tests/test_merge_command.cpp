@@ -12,16 +12,31 @@ TEST(MergeCommand, InterpreterScriptSilenceFilesAndReportInOrder)
     const struct {
         QStringList interpreter;
         bool interactive;
+        QStringList files;
         QStringList arguments;
+        QString echo;
     } cases[] = {
-        {{"perl"}, false, {"perl", "/opt/s/mergestacksize.pl", "-silent", "x y.tsf", "b.tzf", "-report=\"r.html\""}},
-        {{"perl", "-w"}, true, {"perl", "-w", "/opt/s/mergestacksize.pl", "x y.tsf", "b.tzf", "-report=\"r.html\""}},
+        {{"perl"},
+         false,
+         {"x y.tsf", "b.tzf"},
+         {"perl", "/opt/s/mergestacksize.pl", "-silent", "x y.tsf", "b.tzf", "-report=\"r.html\""},
+         "mergestacksize.pl x y.tsf b.tzf -report=\"r.html\""},
+        {{"perl", "-w"},
+         true,
+         {"x y.tsf", "b.tzf"},
+         {"perl", "-w", "/opt/s/mergestacksize.pl", "x y.tsf", "b.tzf", "-report=\"r.html\""},
+         "mergestacksize.pl x y.tsf b.tzf -report=\"r.html\""},
+        // A name that the script would take for an option.
+        {{"perl"},
+         true,
+         {"-report=evil.html.tsf", "/d/-b.tzf", "a-.tsf"},
+         {"perl", "/opt/s/mergestacksize.pl", "./-report=evil.html.tsf", "/d/-b.tzf", "a-.tsf", "-report=\"r.html\""},
+         "mergestacksize.pl ./-report=evil.html.tsf /d/-b.tzf a-.tsf -report=\"r.html\""},
     };
     for (const auto& c : cases) {
-        const MergeCommand command =
-            mergeCommand(c.interpreter, "/opt/s", {"x y.tsf", "b.tzf"}, c.interactive, "r.html", nullptr);
+        const MergeCommand command = mergeCommand(c.interpreter, "/opt/s", c.files, c.interactive, "r.html", nullptr);
         EXPECT_EQ(command.arguments, c.arguments);
-        EXPECT_EQ(command.echo, "mergestacksize.pl x y.tsf b.tzf -report=\"r.html\"") << "no interpreter, no -silent";
+        EXPECT_EQ(command.echo, c.echo) << "no interpreter, no -silent";
         EXPECT_EQ(command.script, "mergestacksize.pl");
     }
 }

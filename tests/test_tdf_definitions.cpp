@@ -116,6 +116,11 @@ TEST(TDFDefinitionBlocks, WhatEachLineDefinesAndWhatInvalidatesABlock)
          {"3: bad number", "3: can't read TX number"},
          ""},
         {"a link that is neither text nor number", "DB \"T\"\nID 1 2\nLK x\nED\n", {"3: link id must be a number"}, ""},
+        {"a link line past what an int holds",
+         "DB \"T\"\nID 1 2\nLK 2147483648\nMS 1 \"a\"\nED\n",
+         {"3: 32 bits number overflow", "3: link id must be a number"},
+         ""},
+        {"the largest link line", "DB \"T\"\nID 1 2\nLK 2147483647\nMS 1 \"a\"\nED\n", {}, "(1 2) MS 1 a:2147483647"},
         {"super instance not a number", "DB \"T\"\nID 1 2\nSI x\nED\n", {"3: super-instance id must be a number"}, ""},
         {"super instance not defined", "DB \"T\"\nID 1 2\nSI 4\nED\n", {"3: referenced super instance not found"}, ""},
         {"super instance block id not a number",
@@ -130,6 +135,14 @@ TEST(TDFDefinitionBlocks, WhatEachLineDefinesAndWhatInvalidatesABlock)
          "DB \"T\"\nID 1 2\nST 9\nMS 1 \"a\"\nED\n",
          {"3: can't retrieve style"},
          "(1 2) MS 1 a"},
+        {"no style id in a block",
+         "DB \"T\"\nID 1 2\nST\nMS 1 \"a\"\nED\n",
+         {"3: can't read style id."},
+         "(1 2) MS 1 a"},
+        {"a second block with the same ids",
+         "DB \"T\"\nID 1 2\nED\nDB \"T\"\nID 3 4\nED\nDB \"T\"\nID 1 2\nMS 1 \"a\"\nED\n",
+         {"7: warning: definition block has the same ids as the one defined at <tdf>:1"},
+         "(1 2); (3 4); (1 2) MS 1 a"},
         {"a block for another configuration",
          "DB \"T\"\nID 1 2\nED\nDB \"U\"\nID 5\nMS 1 \"a\"\nED\n",
          {"4: configuration mistmatch the current, skipping this definition block", "7: definition block has no id"},
@@ -163,7 +176,7 @@ TEST(TDFDefinitionBlocks, SuperInstancesComeFromTheLastBlockWithTheIds)
                          "DB \"T\"\nID 7 7\nIN \"task\" 2 \"second\"\nED\n"
                          "DB \"T\"\nID 1 2\nSI 2 7 7\nIN \"task\" 5 \"child\"\nED\n"
                          "SF 1 7 7\nNI 1 10\n"),
-              Texts{});
+              Texts{"5: warning: definition block has the same ids as the one defined at <tdf>:1"});
     const TDFDBInstance* child = trace.reader.blocks.last()->item->getInstanceFromId(5);
     ASSERT_NE(child->superInstance, nullptr);
     EXPECT_EQ(text(child->superInstance->name), "second");
@@ -186,7 +199,8 @@ TEST(TDFBlockSelection, SfAndCs)
         {"too few ids", "SF 1 3\n", {"7: definition block not found (SF)"}, "none"},
         {"a bad id", "SF 1 3 4x\n", {"7: bad number", "7: definition block not found (SF)"}, "none"},
         {"an id that is no number", "SF 1 3 x\n", {"7: definition block not found (SF)"}, "none"},
-        {"no SF number", "SF\n", {}, "none"},
+        {"no SF number", "SF 1 1 2\nSF\n", {"8: can't read SF number"}, "none"},
+        {"no CS number", "SF 1 1 2\nCS x\n", {"8: can't read CS number"}, "none"},
         {"CS of a bound number", "SF 1 3 4\nSF 2 1 2\nCS 1\n", {}, "3 4"},
         {"SF binds a number again",
          "SF 1 1 2\nSF 1 3 4\nCS 2\nCS 1\n",
@@ -206,6 +220,7 @@ TEST(TDFBlockSelection, SfAndCs)
          {"7: no current definition block defined (or definition block without tcf link)"},
          "none"},
         {"unknown style", "SF 1 1 2\nST 9\n", {"8: can't retrieve style"}, "1 2"},
+        {"no style id", "SF 1 1 2\nST x\n", {"8: can't read style id."}, "1 2"},
     };
     for (const SelectionCase& c : cases) {
         Trace trace;
@@ -245,11 +260,13 @@ TEST(TDFBlockSelection, AnSfLineTakesNineIdsAtMost)
 TEST(TDFDefinitionBlocks, LinksBetweenEventsGoToTheNextEvent)
 {
     Trace trace;
-    trace.read(std::string(standardBlock) + "LK \"prog.c:12\"\nNI 1 7\nLK\nNI 2 8\nLK \"unclosed\nNI 4 9\n");
+    trace.begin(standardBlock);
+    EXPECT_EQ(trace.read("LK \"prog.c:12\"\nNI 1 7\nLK\nNI 2 8\nLK \"unclosed\nNI 4 9\nLK 12\nNI 4 10\n"),
+              (Texts{"5: can't read link text.", "7: can't read link text."}));
     std::string links;
     for (const TDFInstance* instance : trace.reader.instances)
         links += text(instance->linkText) + ' ';
-    EXPECT_EQ(links, "prog.c:12 null null ");
+    EXPECT_EQ(links, "prog.c:12 null null null ");
 }
 
 }  // namespace

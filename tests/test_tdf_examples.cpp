@@ -54,7 +54,7 @@ TEST(TDFExamples, MistakesAreReportedWhereTheyAre)
         example.take(),
         (Texts{"mistakes.tdf:2: no definition block while reading message", "mistakes.tdf:6: id already defined",
                "mistakes.tdf:13: message 11 doesn't match any model in definition block.",
-               "mistakes.tdf:14: can't retrieve static instance.",
+               "mistakes.tdf:14: can't retrieve static instance.", "mistakes.tdf:15: can't read instance name",
                "mistakes.tdf:16: hexadecimal number must be terminated by 'h'", "mistakes.tdf:16: can't read time.",
                "mistakes.tdf:19: can't found corresponding message for return.",
                "mistakes.tdf:20: can't found loop start for this end loop.",

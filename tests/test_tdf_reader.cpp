@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include <fstream>
+#include <vector>
 
 namespace {
 
@@ -294,6 +295,67 @@ TEST_F(TraceFile, ASecondFileAddsToTheFirstAndADirectoryIsUnreadable)
     const Texts reports = trace.reports.take();
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].rfind("0: Can't read file \"" + dir.path().toStdString() + "\": ", 0), 0u) << reports[0];
+}
+
+struct FilesCase {
+    const char* name;
+    std::vector<std::string> files;  // read in order as 1.tdf, 2.tdf, ...
+    Texts reports;                   // with the folder left out
+    std::string objects;
+    int blocks;
+};
+
+// What a file leaves open ends with it, and a file read twice repeats its blocks.
+TEST_F(TraceFile, AFileEndsWhatItOpened)
+{
+    const std::string unclosed = "DB \"T\"\nID 5 5\nMS 1 \"m\"\n";
+    const FilesCase cases[] = {
+        {"a definition block left open",
+         {std::string(standardBlock) + unclosed, "SF 2 1 2\nNI 1 7\n"},
+         {"1.tdf:16: definition block not closed"},
+         "instance obj0:Sensor #7",
+         1},
+        {"a block action left open",
+         {std::string(standardBlock) + "BA \"busy\" 0\nAC \"x\" 0\n", "NI 1 7\n"},
+         {"1.tdf:15: block action not closed"},
+         "instance obj0:Sensor #7",
+         1},
+        {"the same definitions twice",
+         {standardBlock, standardBlock},
+         {"2.tdf:1: warning: definition block has the same ids as the one defined at 1.tdf:1"},
+         "",
+         2},
+    };
+    for (const FilesCase& c : cases) {
+        Trace trace;
+        int number = 0;
+        for (const std::string& content : c.files)
+            EXPECT_TRUE(trace.reader.readFile(write((std::to_string(++number) + ".tdf").c_str(), content))) << c.name;
+        Texts reports = trace.reports.take();
+        const std::string folder = dir.path().toStdString() + '/';
+        for (std::string& report : reports) {
+            for (size_t at; (at = report.find(folder)) != std::string::npos;)
+                report.erase(at, folder.size());
+        }
+        EXPECT_EQ(reports, c.reports) << c.name;
+        EXPECT_EQ(census(trace.reader), c.objects) << c.name;
+        EXPECT_EQ(trace.reader.blocks.count, c.blocks) << c.name;
+    }
+}
+
+// A line longer than the limit ends the reading of its file there; the
+// limit does not count the line feed.
+TEST_F(TraceFile, ALineLongerThanTheLimitEndsTheFile)
+{
+    Trace trace;
+    trace.reader.maxLineLength = 40;
+    const std::string fits = "AC \"" + std::string(33, 'a') + "\" 0\n";
+    const QString path = write(
+        "long.tdf", std::string(standardBlock) + fits + "AC \"" + std::string(34, 'b') + "\" 0\nAC \"after\" 0\n");
+    EXPECT_FALSE(trace.reader.readFile(path));
+    EXPECT_EQ(trace.reports.take(),
+              Texts{path.toStdString() + ":15: line too long (more than 40 bytes): the rest of the file is not read"});
+    EXPECT_EQ(census(trace.reader), "action " + std::string(33, 'a') + " @world");
 }
 
 TEST(TDFReset, PartialResetKeepsBlocksAndFullResetDropsThem)

@@ -63,9 +63,7 @@ public:
         std::ostringstream written;
         TDFWriter writer(written);
         writer.writeTimes = true;
-        writer.defaultBlock = original.blocks.head->item;
-        for (TDFObject* object : original.objects)
-            object->write(writer);
+        writeTrace(writer, original, false);
         reports.take();
 
         // The same definitions, read again: static instances count their

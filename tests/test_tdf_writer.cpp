@@ -118,12 +118,73 @@ TEST(TDFWriter, WhatEachObjectWrites)
         {"a style on a call", "NI 1 7\nST 2\nMC 5 11\nME 11 0 5\n", "SF 1 1 2\nNI 1 7\nST 2\nMC 5 11\nME 11 0 5\n"},
         {"texts with quotes", "AC \"say \\\"x\\\" \\\\\" 0\n", "AC \"say \\\"x\\\" \\\\\" 0\n"},
         {"a new trace", "NI 1 7\nNT\nSF 4 1 2\nNI 2 8\n", "NT\nSF 1 1 2\nNI 2 8\n"},
+        {"a note whose text holds a line feed, in the codec that keeps it",
+         "NI 1 7\nNO \"UTF-7\" \"a+AAo-b +AFw-\"q+AFw-\" +AAA-\"\nME 10 0\n",
+         "SF 1 1 2\nNI 1 7\nNO \"UTF-7\" \"a+AAo-b +AFw-\"q+AFw-\" +AAA-\"\nME 10 0\n"},
     };
     for (const WriteCase& c : cases) {
         Trace trace;
         trace.read(standardBlock);
         EXPECT_EQ(trace.read(c.lines), Texts{}) << c.name;
         EXPECT_EQ(written(trace.reader), c.output) << c.name;
+    }
+}
+
+// A host that writes objects itself sets no default block: the records that
+// need one (a style, a glyph) select the block of their own record, else a
+// block that an object of the trace refers to.
+TEST(TDFWriter, StylesAndGlyphsFindABlockWithoutADefault)
+{
+    Trace trace;
+    EXPECT_EQ(
+        trace.read(std::string(standardBlock)
+                   + "NI 1 5\nNI 1 7\nCI 5\nST 2\nNO \"n\"\nME 10 7\nGL 1\nME 11 5\nLK \"a.c:3\"\nST 2\nAC \"x\" 0\n"),
+        Texts{});
+    const struct {
+        TDFObject* object;
+        std::string output;
+    } cases[] = {
+        {trace.reader.messages.head->item, "CI 5\nSF 1 1 2\nST 2\nNO \"n\"\nME 10 7\n"},
+        {trace.reader.messages.last()->item, "CI 7\nSF 1 1 2\nGL 1\nME 11 5\n"},
+        {trace.reader.actions.head->item, "LK \"a.c:3\"\nSF 1 1 2\nST 2\nAC \"x\" 0\n"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        TDFWriter writer(out);
+        c.object->write(writer);
+        EXPECT_EQ(out.str(), c.output);
+        EXPECT_EQ(writer.unwritten, 0);
+    }
+
+    Trace blockless;
+    blockless.read(std::string(standardBlock) + "ST 2\nAC \"x\" 0\n");
+    std::ostringstream out;
+    TDFWriter writer(out);
+    blockless.reader.actions.head->item->write(writer);
+    EXPECT_EQ(out.str(), "AC \"x\" 0\n");
+    EXPECT_EQ(writer.unwritten, 1) << "no object refers to a block: the style is counted as left out";
+}
+
+// A whole trace: its blocks, its time unit, and the NI lines that gave a
+// living instance a model, where they were read.
+TEST(TDFWriter, WholeTraces)
+{
+    const WriteCase cases[] = {
+        {"the definition block and the time unit", "TU \"ms\"\nNI 1 7\n",
+         std::string("DB \"T\"\nID 1 2\nIN \"task\" 1 \"Sensor\"\nIN \"task\" 2 \"Pump\"\nIN \"isr\" 3 \"Timer\"\n"
+                     "IN \"queue\" 4 \"Mailbox\"\nMS 10 \"start\"\nMS 11 \"stop\"\nMS 12 \"ping\"\nTX 20 \"Reset\"\n"
+                     "TX 21 \"Check\"\nED\nTU \"ms\"\nSF 1 1 2\nNI 1 7\n")},
+        {"a model given again and a model given late", "NI 1 7\nME 10 8\nAC \"a\" 0\nNI 2 7 \"Pump\"\nNI 3 8\n",
+         "SF 1 1 2\nNI 1 7\nME 10 8\nAC \"a\" 0\nNI 2 7\nNI 3 8\n"},
+    };
+    for (const WriteCase& c : cases) {
+        Trace trace;
+        trace.read(standardBlock);
+        EXPECT_EQ(trace.read(c.lines), Texts{}) << c.name;
+        std::ostringstream out;
+        TDFWriter writer(out);
+        writeTrace(writer, trace.reader, c.name == cases[0].name);
+        EXPECT_EQ(out.str(), c.output) << c.name;
     }
 }
 
@@ -151,7 +212,8 @@ TEST(TDFWriter, TheOutputReadsBackIntoTheSameObjects)
     Trace original;
     original.read(std::string(standardBlock)
                   + "TS 3\nNI 1 7 \"Pump\"\nTI 1 1 0 \"main\"\nST 2\nLK \"x.c:9\"\nME 10 8 \"go\"\nNO 20 \"n\"\n"
-                    "CI 8\nMC 4 11\nME 11 0 4\nGL 1 21\nMR\nMR\nLS 2\nAC \"a\" 8\nLE\nDI 8 10\nSY 21 7\nDA\n");
+                    "CI 8\nMC 4 11\nME 11 0 4\nGL 1 21\nMR\nMR\nLS 2\nAC \"a\" 8\nLE\nDI 8 10\nSY 21 7\n"
+                    "NO \"UTF-7\" \"two+AAo-lines\"\nCI 7\nDA\n");
     ASSERT_EQ(original.reports.take(), Texts{});
     const std::string text = written(original.reader, true);
 

@@ -14,17 +14,24 @@ TEST(EscapeControls, EveryControlCharacterIsEscapedAndNothingElse)
     const struct {
         QString text;
         QString escaped;
+        QString forTerminal = QString();  // null: as escaped
     } cases[] = {
+        {"two\tcolumns\nlines\r\n", "two\\tcolumns\\nlines\\r\\n", "two\tcolumns\nlines\\r\n"},
+        {QString::fromUtf16(u"raw C1 bytes \xDC9B\xDC80, not \xDCA0 \xD83D\xDC9B"),
+         QString::fromUtf16(u"raw C1 bytes \\x9b\\x80, not \xDCA0 \xD83D\xDC9B")},
         {"plain text", "plain text"},
         {QString::fromLatin1("a\0b", 3), "a\\0b"},
-        {"\a\b\t\n\v\f\r\x1b", "\\a\\b\\t\\n\\v\\f\\r\\e"},
+        {"\a\b\t\n\v\f\r\x1b", "\\a\\b\\t\\n\\v\\f\\r\\e", "\\a\\b\t\n\\v\\f\\r\\e"},
         {"\x01\x1f\x7f", "\\x01\\x1f\\x7f"},
         {QString::fromUtf16(u"\x85\x9b"), "\\x85\\x9b"},
         {QString::fromUtf8("größe \\ \" \u202e"), QString::fromUtf8("größe \\ \" \u202e")},
         {QString::fromUtf16(u"caf\xDCE9"), QString::fromUtf16(u"caf\xDCE9")},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(escapeControls(c.text), c.escaped) << c.escaped.toStdString();
+        EXPECT_EQ(escapeForTerminal(c.text), c.forTerminal.isNull() ? c.escaped : c.forTerminal)
+            << c.escaped.toStdString();
+    }
 }
 
 TEST(Output, StreamsTextEscapedOrVerbatimWithEveryByteOfAName)

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 const QString config = QStringLiteral(SSV_SOURCE_DIR "/examples/config/sequence.qares");
@@ -17,6 +20,16 @@ ProgramRun tracetool(const QStringList& arguments, const QString& redirect = QSt
     start.redirect = redirect;
     return runProgram(SSV_TRACETOOL, arguments, start);
 }
+
+// Whether the programs run under AddressSanitizer, which needs more address
+// space than a memory limit leaves.
+#if defined(__SANITIZE_ADDRESS__)
+const bool addressSanitizer = true;
+#elif defined(__has_feature)
+const bool addressSanitizer = __has_feature(address_sanitizer);
+#else
+const bool addressSanitizer = false;
+#endif
 
 QString usage(const char* problem, const char* command)
 {
@@ -38,7 +51,7 @@ TEST(TraceToolTrace, ExitStatusesAndReports)
          1,
          {mistakes + ":2: error: no definition block while reading message\n",
           mistakes + ":26: warning: due to previous error, restart analyzing at this line (2 lines skipped)\n",
-          "12 errors, 1 warning\n"}},
+          "13 errors, 1 warning\n"}},
         {{"check"}, 2, {usage("no configuration file given", "check")}},
         {{"check", config}, 2, {usage("no trace file given", "check")}},
         {{"check", config, traces + "missing.tdf"},
@@ -51,7 +64,7 @@ TEST(TraceToolTrace, ExitStatusesAndReports)
         {{"check", rtos, rtos}, 1, {rtos + ":1:5: expected '=' or '{' after the tag", "8 errors, 1 warning\n"}},
         {{"check", config, mistakes, "/missing.tdf"},
          2,
-         {"tracetool: cannot read '/missing.tdf': no such file\n", "12 errors, 1 warning\n"}},
+         {"tracetool: cannot read '/missing.tdf': no such file\n", "13 errors, 1 warning\n"}},
         {{"check", traces + "missing.qares", rtos},
          2,
          {"tracetool: cannot read '" + traces + "missing.qares': no such file\n"}},
@@ -224,8 +237,99 @@ TEST(TraceToolExport, TraceWithErrorsStillGivesItsDiagram)
         tracetool({"export", "-f", "mermaid", "--from", "99999999999", config, traces + "rtos.tdf"});
     EXPECT_EQ(past.status, 2);
     EXPECT_EQ(past.out, "");
-    EXPECT_EQ(past.err, usageOfExport("--from 2147483647 is past the last event: the trace has 34 events"));
+    EXPECT_EQ(past.err, usageOfExport("--from 99999999999 is past the last event: the trace has 34 events"));
     EXPECT_EQ(tracetool({"export", "-f", "plantuml", config, traces + "rtos.tdf"}, ">/dev/full").status, 2);
+}
+
+// Every output file is written whole or not at all: a write that fails
+// leaves the earlier file as it was, and nothing beside it.
+TEST(TraceToolOutput, AFailedWriteLeavesTheEarlierFile)
+{
+    const QString rtos = traces + "rtos.tdf";
+    const struct {
+        QStringList arguments;
+        QString file;
+    } cases[] = {
+        {{"rewrite", "-o", "out.tdf", config, rtos}, "out.tdf"},
+        {{"export", "-f", "mermaid", "-o", "out.mmd", config, rtos}, "out.mmd"},
+        {{"render", "-o", "out.svg", config, rtos}, "out.svg"},
+        {{"render", "-o", "out.png", config, rtos}, "out.png"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        QTemporaryDir dir;
+        QFile earlier(dir.filePath(c.file));
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+        earlier.close();
+        ProgramStart start;
+        start.directory = dir.path();
+        start.prelude = "ulimit -f 0;";
+        const ProgramRun failed = runProgram(SSV_TRACETOOL, c.arguments, start);
+        EXPECT_EQ(failed.status, 2);
+        EXPECT_EQ(failed.err, "tracetool: cannot write '" + c.file + "': File too large\n");
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), "earlier");
+        earlier.close();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{c.file});
+
+        start.prelude.clear();
+        const ProgramRun written = runProgram(SSV_TRACETOOL, c.arguments, start);
+        EXPECT_EQ(written.status, 0) << written.err.toStdString();
+        EXPECT_GT(QFileInfo(earlier).size(), 100) << "replaced";
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{c.file});
+    }
+    EXPECT_EQ(tracetool({"export", "-f", "mermaid", "-o", "/dev/full", config, rtos}).err,
+              "tracetool: cannot write '/dev/full': No space left on device\n");
+}
+
+// An endless line is not the end of its file.
+TEST(TraceToolTrace, ALineTooLongOrTooLargeForMemoryIsNoEndOfFile)
+{
+    const ProgramRun endless = tracetool({"check", config, "/dev/zero"});
+    EXPECT_EQ(endless.status, 2);
+    EXPECT_EQ(endless.err,
+              "/dev/zero:1: error: line too long (more than 268435456 bytes): the rest of the file is not "
+              "read\n1 error, 0 warnings\n");
+    if (addressSanitizer)
+        GTEST_SKIP() << "a memory limit leaves AddressSanitizer too little address space";
+    ProgramStart start;
+    start.prelude = "ulimit -v 300000;";
+    const ProgramRun limited = runProgram(SSV_TRACETOOL, {"check", config, "/dev/zero"}, start);
+    EXPECT_EQ(limited.status, 2);
+    EXPECT_EQ(limited.err,
+              "/dev/zero:1: error: not enough memory to read this line: the rest of the file is not "
+              "read\n1 error, 0 warnings\n");
+}
+
+// Control characters reach a terminal escaped: in the names of files, as
+// raw bytes that are not UTF-8 (0x9B is a terminal's CSI), and in the texts
+// of a trace rewritten to a terminal.  A file or a pipe gets the text as it is.
+TEST(TraceToolTrace, ControlCharactersReachATerminalEscaped)
+{
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.path()) + "/csi\x9b[2J.tdf";
+    const int fd = open(name.constData(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "XX\n", 3), 3);
+    close(fd);
+    // The shell makes the name: arguments given to QProcess are always UTF-8.
+    const ProgramRun check = runProgram(
+        "/bin/sh",
+        {"-c", "exec \"$0\" check \"$1\" \"$2/$(printf 'csi\\233[2J.tdf')\"", SSV_TRACETOOL, config, dir.path()});
+    unlink(name.constData());  // QTemporaryDir cannot name it to remove it
+    EXPECT_EQ(check.err,
+              dir.path() + "/csi\\x9b[2J.tdf:1: error: unknown opcode or unexpected opcode\n1 error, 0 warnings\n");
+
+    QFile trace(dir.filePath("texts.tdf"));
+    ASSERT_TRUE(trace.open(QIODevice::WriteOnly));
+    trace.write("DB \"RTOS\"\nID 1 0\nIN \"task\" 1 \"Sensor\"\nED\nSF 1 1 0\nNI 1 100 \"esc\x1b[2J bel\a\"\n");
+    trace.close();
+    const QStringList rewrite = {"rewrite", "--no-definitions", config, trace.fileName()};
+    EXPECT_TRUE(tracetool(rewrite).out.contains("NI 1 100 \"esc\x1b[2J bel\a\"\n")) << "a pipe gets it as it is";
+    const ProgramRun terminal =
+        runProgram("script", {"-qec", "'" SSV_TRACETOOL "' '" + rewrite.join("' '") + "'", "/dev/null"});
+    EXPECT_TRUE(terminal.out.contains("NI 1 100 \"esc\\e[2J bel\\a\"\r\n")) << terminal.out.toStdString();
 }
 
 }  // namespace

@@ -197,9 +197,9 @@ TEST(TracetoolTranslation, CheckCountsInTheLanguagesPluralForms)
         QString counts;  // the last line of standard error
     };
     const Case cases[] = {
-        {"de_DE.UTF-8", rtos, "0 Fehler, 0 Warnungen"},     {"de_DE.UTF-8", mistakes, "12 Fehler, 1 Warnung"},
-        {"fr_FR.UTF-8", rtos, "0 erreur, 0 avertissement"}, {"fr_FR.UTF-8", mistakes, "12 erreurs, 1 avertissement"},
-        {"ja_JP.UTF-8", rtos, "0 errors, 0 warnings"},      {"ja_JP.UTF-8", mistakes, "12 errors, 1 warning"},
+        {"de_DE.UTF-8", rtos, "0 Fehler, 0 Warnungen"},     {"de_DE.UTF-8", mistakes, "13 Fehler, 1 Warnung"},
+        {"fr_FR.UTF-8", rtos, "0 erreur, 0 avertissement"}, {"fr_FR.UTF-8", mistakes, "13 erreurs, 1 avertissement"},
+        {"ja_JP.UTF-8", rtos, "0 errors, 0 warnings"},      {"ja_JP.UTF-8", mistakes, "13 errors, 1 warning"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + ' ' + c.trace.toStdString());

@@ -27,6 +27,15 @@
         <source>cannot write to standard output</source>
         <translation>in die Standardausgabe kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>the output is incomplete</source>
+        <translation>die Ausgabe ist unvollständig</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <comment>%1 is a file name, %2 the reason</comment>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Error</name>
@@ -389,6 +398,54 @@
         <source>can&apos;t read heap size.</source>
         <translation>Heap-Größe kann nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>can&apos;t read style id.</source>
+        <translation>Stil-ID kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>can&apos;t read link text.</source>
+        <translation>Verknüpfungstext kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>can&apos;t read SF number</source>
+        <translation>SF-Nummer kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>can&apos;t read CS number</source>
+        <translation>CS-Nummer kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>definition block not closed</source>
+        <translation>Definitionsblock nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>no definition block while reading instance</source>
+        <translation>kein Definitionsblock beim Lesen der Instanz</translation>
+    </message>
+    <message>
+        <source>can&apos;t read static instance id.</source>
+        <translation>statische Instanz-ID kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>can&apos;t read instance name</source>
+        <translation>Instanzname kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>can&apos;t read note text</source>
+        <translation>Notiztext kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>can&apos;t read glyph text</source>
+        <translation>Glyphentext kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>block action not closed</source>
+        <translation>Blockaktion nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>can&apos;t read thread name</source>
+        <translation>Thread-Name kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>Internal Error</name>
@@ -469,6 +526,15 @@
         <source>Can&apos;t read file &quot;%1&quot;: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Datei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>line too long (more than %1 bytes): the rest of the file is not read</source>
+        <comment>%1 is a number of bytes</comment>
+        <translation>Zeile zu lang (mehr als %1 Bytes): der Rest der Datei wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>not enough memory to read this line: the rest of the file is not read</source>
+        <translation>nicht genug Speicher, um diese Zeile zu lesen: der Rest der Datei wird nicht gelesen</translation>
     </message>
 </context>
 <context>
@@ -720,6 +786,11 @@ Der Befehl kann nicht ausgeführt werden</translation>
         <source>pending note while reading glyph (ignore note).</source>
         <translation>ausstehende Notiz beim Lesen einer Glyphe (die Notiz wird ignoriert).</translation>
     </message>
+    <message>
+        <source>definition block has the same ids as the one defined at %1</source>
+        <comment>%1 is a file name and a line number, as file:line</comment>
+        <translation>Definitionsblock hat dieselben IDs wie der in %1 definierte</translation>
+    </message>
 </context>
 <context>
     <name>tracetool</name>
@@ -825,15 +896,6 @@ Der Befehl kann nicht ausgeführt werden</translation>
         <source>--%1 takes a whole number from %2 up, not &apos;%3&apos;</source>
         <comment>%1 is an option&apos;s name, %2 the least value, %3 the value given</comment>
         <translation>--%1 erwartet eine ganze Zahl ab %2, nicht „%3“</translation>
-    </message>
-    <message>
-        <source>write error</source>
-        <translation>Schreibfehler</translation>
-    </message>
-    <message>
-        <source>cannot write &apos;%1&apos;: %2</source>
-        <comment>%1 is a file name, %2 the reason</comment>
-        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 </TS>

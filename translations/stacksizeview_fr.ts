@@ -27,6 +27,15 @@
         <source>cannot write to standard output</source>
         <translation>impossible d&apos;écrire sur la sortie standard</translation>
     </message>
+    <message>
+        <source>the output is incomplete</source>
+        <translation>la sortie est incomplète</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <comment>%1 is a file name, %2 the reason</comment>
+        <translation>impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
 </context>
 <context>
     <name>Error</name>
@@ -389,6 +398,54 @@
         <source>can&apos;t read heap size.</source>
         <translation>impossible de lire la taille du tas.</translation>
     </message>
+    <message>
+        <source>can&apos;t read style id.</source>
+        <translation>impossible de lire l&apos;identifiant de style.</translation>
+    </message>
+    <message>
+        <source>can&apos;t read link text.</source>
+        <translation>impossible de lire le texte du lien.</translation>
+    </message>
+    <message>
+        <source>can&apos;t read SF number</source>
+        <translation>impossible de lire le numéro SF</translation>
+    </message>
+    <message>
+        <source>can&apos;t read CS number</source>
+        <translation>impossible de lire le numéro CS</translation>
+    </message>
+    <message>
+        <source>definition block not closed</source>
+        <translation>bloc de définition non fermé</translation>
+    </message>
+    <message>
+        <source>no definition block while reading instance</source>
+        <translation>aucun bloc de définition lors de la lecture de l&apos;instance</translation>
+    </message>
+    <message>
+        <source>can&apos;t read static instance id.</source>
+        <translation>impossible de lire l&apos;identifiant statique d&apos;instance.</translation>
+    </message>
+    <message>
+        <source>can&apos;t read instance name</source>
+        <translation>impossible de lire le nom de l&apos;instance</translation>
+    </message>
+    <message>
+        <source>can&apos;t read note text</source>
+        <translation>impossible de lire le texte de la note</translation>
+    </message>
+    <message>
+        <source>can&apos;t read glyph text</source>
+        <translation>impossible de lire le texte du glyphe</translation>
+    </message>
+    <message>
+        <source>block action not closed</source>
+        <translation>action de bloc non fermée</translation>
+    </message>
+    <message>
+        <source>can&apos;t read thread name</source>
+        <translation>impossible de lire le nom du thread</translation>
+    </message>
 </context>
 <context>
     <name>Internal Error</name>
@@ -469,6 +526,15 @@
         <source>Can&apos;t read file &quot;%1&quot;: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Impossible de lire le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>line too long (more than %1 bytes): the rest of the file is not read</source>
+        <comment>%1 is a number of bytes</comment>
+        <translation>ligne trop longue (plus de %1 octets) : le reste du fichier n&apos;est pas lu</translation>
+    </message>
+    <message>
+        <source>not enough memory to read this line: the rest of the file is not read</source>
+        <translation>pas assez de mémoire pour lire cette ligne : le reste du fichier n&apos;est pas lu</translation>
     </message>
 </context>
 <context>
@@ -720,6 +786,11 @@ Impossible d&apos;exécuter la commande</translation>
         <source>pending note while reading glyph (ignore note).</source>
         <translation>note en attente lors de la lecture d&apos;un glyphe (la note est ignorée).</translation>
     </message>
+    <message>
+        <source>definition block has the same ids as the one defined at %1</source>
+        <comment>%1 is a file name and a line number, as file:line</comment>
+        <translation>le bloc de définition a les mêmes identifiants que celui défini en %1</translation>
+    </message>
 </context>
 <context>
     <name>tracetool</name>
@@ -825,15 +896,6 @@ Impossible d&apos;exécuter la commande</translation>
         <source>--%1 takes a whole number from %2 up, not &apos;%3&apos;</source>
         <comment>%1 is an option&apos;s name, %2 the least value, %3 the value given</comment>
         <translation>--%1 attend un nombre entier à partir de %2, et non « %3 »</translation>
-    </message>
-    <message>
-        <source>write error</source>
-        <translation>erreur d&apos;écriture</translation>
-    </message>
-    <message>
-        <source>cannot write &apos;%1&apos;: %2</source>
-        <comment>%1 is a file name, %2 the reason</comment>
-        <translation>impossible d&apos;écrire « %1 » : %2</translation>
     </message>
 </context>
 </TS>

@@ -219,12 +219,9 @@ void TraceGenerator::selectBlock()
 
 void TraceGenerator::newInstance()
 {
+    // An id already living gets a model: a modeless instance its first
+    // one, an instance another one.
     const int id = 1 + pick(shape_.instancePool);
-    // Binding a model again, or late to a modeless instance, takes an
-    // occurrence number out of trace order once written back: generated
-    // traces bind models only to new instances.
-    if (alive_.contains(id))
-        return;
     write("NI " + std::to_string(1 + pick(staticInstances)) + ' ' + std::to_string(id)
           + (chance(40) ? ' ' + name() : ""));
     alive_.add(id);
@@ -320,7 +317,9 @@ void TraceGenerator::decoration()
     case 0:
         if (glyphPending_)
             return;
-        if (chance(50))
+        if (chance(10))
+            write("NO \"UTF-7\" \"two+AAo-lines\"");  // a text that holds a line feed
+        else if (chance(50))
             write("NO " + name());
         else
             write("NO " + std::to_string(firstText + pick(texts)) + (chance(50) ? ' ' + name() : ""));

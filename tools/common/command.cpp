@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <csignal>
 #include <fcntl.h>
 #include <iostream>
 #include <unistd.h>
@@ -174,6 +175,9 @@ public:
         // Asked before the application opens files, which would take the
         // place of a closed standard output.
         const bool outputOpen = standardOutputIsOpen();
+        // A write past the file size limit then fails with its reason
+        // instead of killing the program.
+        std::signal(SIGXFSZ, SIG_IGN);
         application.name = program.name;
         application.argv[0] = application.name.data();
         application.installTranslator = program.installTranslator;

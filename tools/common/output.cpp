@@ -14,6 +14,14 @@ namespace {
 
 QString programName;
 
+// A raw byte 0x80 to 0x9F of a name that is not UTF-8: a lone low surrogate
+// of QAFileUtil::decodeName's escape range.
+bool isRawControlByte(const QString& text, qsizetype index)
+{
+    const char16_t unit = text[index].unicode();
+    return unit >= 0xDC80 && unit <= 0xDC9F && (index == 0 || !text[index - 1].isHighSurrogate());
+}
+
 QString escape(char16_t control)
 {
     static const char named[] = {'0', 0, 0, 0, 0, 0, 0, 'a', 'b', 't', 'n', 'v', 'f', 'r'};
@@ -24,19 +32,35 @@ QString escape(char16_t control)
     return QStringLiteral("\\x%1").arg(unsigned(control), 2, 16, QLatin1Char('0'));
 }
 
+// `text` escaped, with its line feeds and tabs kept when `keepLines`.
+QString escaped(const QString& text, bool keepLines)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar c = text[index];
+        if (keepLines && (c == u'\n' || c == u'\t'))
+            out += c;
+        else if (c.category() == QChar::Other_Control)
+            out += escape(c.unicode());
+        else if (isRawControlByte(text, index))
+            out += escape(c.unicode() - 0xDC00);
+        else
+            out += c;
+    }
+    return out;
+}
+
 }  // namespace
 
 QString escapeControls(const QString& text)
 {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control)
-            escaped += escape(c.unicode());
-        else
-            escaped += c;
-    }
-    return escaped;
+    return escaped(text, false);
+}
+
+QString escapeForTerminal(const QString& text)
+{
+    return escaped(text, true);
 }
 
 std::ostream& operator<<(std::ostream& out, const QString& text)

@@ -13,8 +13,13 @@ enum ExitStatus {
 
 // `text` with every control character escaped, so that printed text can
 // neither hide other text nor drive the terminal: \0 \a \b \t \n \v \f \r \e,
-// the others as \xHH.
+// the others as \xHH; so are the bytes 0x80 to 0x9F of a name that is not
+// UTF-8 (see QAFileUtil::decodeName), which a terminal takes for controls.
 QString escapeControls(const QString& text);
+
+// The same, but for line feeds and tabs: lines of text as a terminal should
+// show them.
+QString escapeForTerminal(const QString& text);
 
 // Writes `text` with its control characters escaped, in the local 8-bit
 // encoding (UTF-8; the bytes of a name that is not UTF-8 as they were given,

@@ -5,17 +5,15 @@
 #include "host/qares.h"
 #include "tools/common/command.h"
 #include "tools/common/output.h"
+#include "tools/common/outputfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <cstring>
-#include <fstream>
-
 #include <iostream>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -225,13 +223,13 @@ bool windowArguments(const QCommandLineParser& parser, int* from, int* count, in
     return wholeNumber(parser, fromOption(), 0, from, status) && wholeNumber(parser, countOption(), 1, count, status);
 }
 
-bool windowStartsInTrace(const TDF& reader, int from, int* status)
+bool windowStartsInTrace(const TDF& reader, const QCommandLineParser& parser, int from, int* status)
 {
     if (from == 0 || from < reader.objects.count)
         return true;
     *status =
         usageError(QCoreApplication::translate("tracetool", "--from %1 is past the last event: the trace has %2 events")
-                       .arg(from)
+                       .arg(parser.value(fromOption()))
                        .arg(reader.objects.count));
     return false;
 }
@@ -254,21 +252,15 @@ bool outputArgument(const QCommandLineParser& parser, int* status)
 int writeOutput(const QCommandLineParser& parser, const std::function<void(std::ostream&)>& write, int status)
 {
     const QString output = parser.value(outputOption());
-    if (output.isEmpty() || output == QLatin1String("-")) {
+    if (!output.isEmpty() && output != QLatin1String("-"))
+        return writeWholeFile(output, write, status);
+    if (!isatty(STDOUT_FILENO)) {
         write(std::cout);
         return status;
     }
-    errno = 0;
-    std::ofstream file(QAFileUtil::encodeName(output).toStdString(), std::ios::binary);
-    if (file)
-        write(file);
-    file.close();
-    if (!file) {
-        const QString reason = errno ? QString::fromLocal8Bit(std::strerror(errno))
-                                     : QCoreApplication::translate("tracetool", "write error");
-        printError(QCoreApplication::translate("tracetool", "cannot write '%1': %2", "%1 is a file name, %2 the reason")
-                       .arg(output, reason));
-        return ExitTrouble;
-    }
+    // A terminal would obey the control characters of the texts.
+    std::ostringstream text;
+    write(text);
+    writeVerbatim(std::cout, escapeForTerminal(QAFileUtil::decodeName(QByteArray::fromStdString(text.str()))));
     return status;
 }

@@ -82,16 +82,18 @@ QCommandLineOption countOption();
 // holds is as good as the largest.  False, with a usage error in *status,
 // for anything else.
 bool windowArguments(const QCommandLineParser& parser, int* from, int* count, int* status);
-// False, with a usage error in *status, when --from is past the last event
-// of a trace that has events.
-bool windowStartsInTrace(const TDF& reader, int from, int* status);
+// False, with a usage error in *status, when --from (`from` as read by
+// windowArguments) is past the last event of a trace that has events.
+bool windowStartsInTrace(const TDF& reader, const QCommandLineParser& parser, int from, int* status);
 
 // -o, --output FILE, shared by the commands that write a file.
 QCommandLineOption outputOption();
 // False, with a usage error in *status, when -o is given an empty name.
 bool outputArgument(const QCommandLineParser& parser, int* status);
 // Calls `write` with standard output, or with the file that -o names ("-"
-// is standard output).
+// is standard output), which is written whole or not at all (see
+// tools/common/outputfile.h).  On a terminal the control characters of the
+// text are escaped, but for line feeds and tabs.
 // Returns `status`, or ExitTrouble after saying so when the file cannot be
 // written.
 int writeOutput(const QCommandLineParser& parser, const std::function<void(std::ostream&)>& write, int status);

@@ -3,6 +3,7 @@
 #include "render/sequencediagram.h"
 #include "tools/common/command.h"
 #include "tools/common/output.h"
+#include "tools/common/outputfile.h"
 #include "tools/tracetool/traceinput.h"
 #include "tools/tracetool/tracetool.h"
 #include "tools/tracetool/viewoptions.h"
@@ -89,18 +90,22 @@ int draw(TDF& reader, const RenderOptions& options, const QString& output)
 {
     startGuiApplication();
     const SequenceDiagram diagram(reader, options);
-    QString error;
-    if (QFileInfo(output).suffix().toLower() == QLatin1String("png") && !diagram.fitsPng())
-        error = QCoreApplication::translate("tracetool",
-                                            "the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer "
-                                            "events (--count, --time), fewer instances (--only, --hide, "
-                                            "--component), a smaller picture (--scale) or an SVG")
-                    .arg(diagram.size().width())
-                    .arg(diagram.size().height());
-    else if (diagram.save(output, &error))
-        return ExitOk;
-    printError(error);
-    return ExitTrouble;
+    const bool png = QFileInfo(output).suffix().toLower() == QLatin1String("png");
+    if (png && !diagram.fitsPng()) {
+        printError(QCoreApplication::translate("tracetool",
+                                               "the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer "
+                                               "events (--count, --time), fewer instances (--only, --hide, "
+                                               "--component), a smaller picture (--scale) or an SVG")
+                       .arg(diagram.size().width())
+                       .arg(diagram.size().height()));
+        return ExitTrouble;
+    }
+    return writeWholeFile(
+        output,
+        [&diagram, png](QIODevice& device, QString* reason) {
+            return png ? diagram.writePng(&device, reason) : diagram.writeSvg(&device);
+        },
+        ExitOk);
 }
 
 int run(const QCommandLineParser& parser)

@@ -1,6 +1,6 @@
 // tracetool rewrite: a trace read and written back through the writer.
+#include "tdf/tdfwrt.h"
 #include "tools/common/output.h"
-#include "tools/tracetool/definitionwriter.h"
 #include "tools/tracetool/traceinput.h"
 #include "tools/tracetool/tracetool.h"
 
@@ -32,32 +32,11 @@ QList<QCommandLineOption> options()
     return {outputOption(), timesOption(), noDefinitionsOption()};
 }
 
-// The TU line of the trace's time unit, if it had one.
-void writeTimeUnit(TDFWriter& writer, const TDF& reader)
-{
-    if (reader.timeUnitName.isNull())
-        return;
-    *writer.stream << "TU ";
-    writer.writeText(reader.timeUnitName);
-    *writer.stream << '\n';
-}
-
 void rewrite(std::ostream& out, TDF& reader, const QCommandLineParser& parser)
 {
     TDFWriter writer(out);
     writer.writeTimes = parser.isSet(timesOption());
-    writer.defaultBlock = reader.blocks.count ? reader.blocks.head->item : nullptr;
-    if (!parser.isSet(noDefinitionsOption()))
-        writeDefinitionBlocks(writer, reader.blocks);
-    bool unitWritten = false;
-    for (TDFObject* object : reader.objects) {
-        // A new trace forgets the unit: it goes after the NT line.
-        if (!unitWritten && object->type != TDF_NEW_TRACE) {
-            writeTimeUnit(writer, reader);
-            unitWritten = true;
-        }
-        object->write(writer);
-    }
+    writeTrace(writer, reader, !parser.isSet(noDefinitionsOption()));
 }
 
 int run(const QCommandLineParser& parser)

@@ -154,7 +154,7 @@ bool viewArguments(const QCommandLineParser& parser, SequenceOptions* options, i
 
 bool viewWindowInTrace(const QCommandLineParser& parser, const TDF& reader, SequenceOptions* options, int* status)
 {
-    if (!windowStartsInTrace(reader, options->from, status))
+    if (!windowStartsInTrace(reader, parser, options->from, status))
         return false;
     if (!parser.isSet(timeOption()))
         return true;
