@@ -1351,14 +1351,18 @@
 
         // ---- loading
 
+        dataElements(index) {
+            return [...document.querySelectorAll('script.trace-data[data-model="' + index + '"]')];
+        }
+
+        // The model's first chunk, which comes before the page's script.
         async loadModel(index) {
-            const elements = [...document.querySelectorAll('script.trace-data[data-model="' + index + '"]')];
-            const head = await decodeChunk(elements[0]);
+            const head = await decodeChunk(this.dataElements(index)[0]);
             const model = new Model(head);
             model.heights = new RowHeights(model, this.measure);
             this.addChunk(model, head);
             this.models[index] = model;
-            return { model, rest: elements.slice(1) };
+            return model;
         }
 
         addChunk(model, chunk) {
@@ -1367,8 +1371,10 @@
             model.heights.measureRows(first, model.loaded);
         }
 
-        async loadRest(model, elements) {
-            for (const element of elements) {
+        // The other chunks, once the page is read.
+        async loadRest(index) {
+            const model = this.models[index];
+            for (const element of this.dataElements(index).slice(1)) {
                 this.addChunk(model, await decodeChunk(element));
                 if (model === this.model)
                     this.rebuild();
@@ -1376,13 +1382,12 @@
         }
 
         async start() {
-            const { model, rest } = await this.loadModel(0);
-            this.show(model);
+            this.show(await this.loadModel(0));
             this.drawNow();
             this.stats.firstDraw = performance.now();
             if (document.readyState === 'loading')
                 await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve, { once: true }));
-            await this.loadRest(model, rest);
+            await this.loadRest(0);
             this.rebuild();
             this.stats.ready = performance.now();
             byId('message').textContent = '';
@@ -1667,7 +1672,7 @@
             c.rect(this.fixedLeft * z, 0, width, this.headerHeight * z);
             c.clip();
             c.setTransform(ratio * z, 0, 0, ratio * z, ratio * (this.fixedLeft - this.scrollX) * z, 0);
-            const centre = G.margin + (this.headerHeight - G.margin - G.headerGap / 2) / 2;
+            const centre = this.headerTitleY();
             const lifeline = m.slotStyle('lifeline');
             for (const column of this.columnsInView()) {
                 const p = this.columns.participants[column];
@@ -1682,6 +1687,10 @@
                 painter.paintTitle(p, x, centre);
             }
             c.restore();
+        }
+
+        headerTitleY() {
+            return G.margin + (this.headerHeight - G.margin - G.headerGap / 2) / 2;
         }
 
         // ---- finding what was clicked
@@ -1806,14 +1815,26 @@
             this.showDetails(details);
             if (scroll)
                 this.reveal(row);
-            try {
-                history.replaceState(null, '', '#event=' + row);
-            } catch (error) {
-                // a page opened where the address cannot change
-            }
+            this.putInAddress(row);
             this.updateStatus();
             this.invalidate();
             return details;
+        }
+
+        // The address follows the selection once the script that selects is
+        // done: a script that selects many events changes it once.
+        putInAddress(row) {
+            const first = this.addressRow === undefined;
+            this.addressRow = row;
+            if (first)
+                queueMicrotask(() => {
+                    try {
+                        history.replaceState(null, '', '#event=' + this.addressRow);
+                    } catch (error) {
+                        // a page whose address cannot change
+                    }
+                    this.addressRow = undefined;
+                });
         }
 
         reveal(row) {
@@ -1963,8 +1984,8 @@
             if (!this.models[0].meta.expandable || on === (this.model !== this.models[0]))
                 return this.model === this.models[1];
             if (on && !this.models[1]) {
-                const { model, rest } = await this.loadModel(1);
-                await this.loadRest(model, rest);
+                await this.loadModel(1);
+                await this.loadRest(1);
             }
             const position = this.selected >= 0 ? this.model.position[this.selected] : -1;
             this.focused = -1;
@@ -2039,6 +2060,22 @@
                 to: xOf(m.to[row]),
                 header: this.headerHeight * z,
                 timeRight: (G.margin + this.timeWidth) * z,
+            };
+        }
+
+        // Where a participant's title is drawn in the header, in the canvas's
+        // pixels; null when it has no column.
+        participantGeometry(name) {
+            const p = this.participantNamed(name);
+            const c = p >= 0 ? this.columns.indexOf[p] : -1;
+            if (c < 0)
+                return null;
+            const z = this.zoom;
+            return {
+                x: (this.fixedLeft + this.columns.x[c] - this.scrollX) * z,
+                y: this.headerTitleY() * z,
+                width: this.columns.titleWidths[c] * z,
+                height: this.heights.titleHeight(p) * z,
             };
         }
 
@@ -2187,5 +2224,6 @@
             return viewer.stats.lastFrame;
         },
         eventGeometry: (n) => viewer.eventGeometry(n),
+        participantGeometry: (name) => viewer.participantGeometry(name),
     });
 })();

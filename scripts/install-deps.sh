@@ -7,10 +7,12 @@ set -euo pipefail
 # qt6-svg-dev, libpng-dev and fonts-dejavu-core serve the sequence-diagram
 # renderer; plantuml draws the exported diagrams (scripts/check-plantuml.sh and
 # the test of hostile names); qt6-tools-dev (Qt6LinguistTools for CMake) and
-# qt6-l10n-tools (lupdate, lrelease) the translations.
+# qt6-l10n-tools (lupdate, lrelease) the translations; zlib1g-dev the test that
+# decodes the viewer page's data; chromium, chromium-driver and python3-selenium
+# the browser test and benchmark of the viewer page.
 packages=(cmake ninja-build g++ perl qt6-base-dev qt6-5compat-dev qt6-svg-dev libpng-dev fonts-dejavu-core libgl-dev
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format dpkg-dev plantuml
-    qt6-tools-dev qt6-l10n-tools)
+    qt6-tools-dev qt6-l10n-tools zlib1g-dev chromium chromium-driver python3-selenium)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
