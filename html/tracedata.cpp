@@ -118,7 +118,7 @@ QByteArray DataChunk::bytes() const
 // reads the zlib stream alone.
 QByteArray DataChunk::encoded() const
 {
-    return qCompress(bytes(), 6).mid(4).toBase64();
+    return qCompress(bytes(), 1).mid(4).toBase64();
 }
 
 TextTable::TextTable()
