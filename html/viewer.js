@@ -418,8 +418,9 @@
             return formatTime(this.bigTime(row), this.meta.timeFormat, this.meta.timeUnit, this.meta.plainTime);
         }
 
-        durationText(duration) {
-            return formatTime(BigInt(Math.round(duration)), this.meta.timeFormat, this.meta.timeUnit,
+        // A time, or a length of time, of the trace's unit as text.
+        timeValueText(value) {
+            return formatTime(BigInt(Math.round(value)), this.meta.timeFormat, this.meta.timeUnit,
                 this.meta.plainTime);
         }
 
@@ -914,8 +915,8 @@
             const top = Math.max(flags & BarFlag.openTop ? 0 : this.markY(bars.begin[bar], flags & BarFlag.beginAtLine),
                 lifeTop);
             const bottom = Math.min(this.markY(bars.end[bar], flags & BarFlag.endAtLine), lifeBottom);
-            if (bottom < top)
-                return null;
+            if (bottom < top || (this.view.rows && bottom === top))
+                return null;  // no shown row in it
             const centre = this.columns.xOf(p) + bars.level[bar] * G.barLevelOffset;
             return [centre - G.barHalfWidth, top, 2 * G.barHalfWidth, Math.max(bottom - top, G.barHalfWidth)];
         }
@@ -1317,7 +1318,7 @@
                 this.stroke(builtIn.separator, thinLine);
                 this.line(this.area.left, top, this.area.right, top);
                 this.line(this.area.left, top + height, this.area.right, top + height);
-                this.text(builtIn.legend, '\u22ef ' + this.model.durationText(fold.duration) + ' idle, folded \u22ef',
+                this.text(builtIn.legend, '\u22ef ' + this.model.timeValueText(fold.duration) + ' idle, folded \u22ef',
                     this.viewer.scrollX + G.framePad + 2 * G.frameInset, top + height / 2, 'left');
             }
         }
@@ -1346,7 +1347,7 @@
             this.matchRows = null;
             this.matchFlags = null;
             this.pending = false;
-            this.stats = { firstDraw: 0, ready: 0, lastFrame: 0 };
+            this.stats = { firstDraw: 0, ready: 0, lastFrame: 0, decoding: 0, adding: 0, layout: 0 };
         }
 
         // ---- loading
@@ -1374,10 +1375,21 @@
         // The other chunks, once the page is read.
         async loadRest(index) {
             const model = this.models[index];
+            let lastLayout = performance.now();
             for (const element of this.dataElements(index).slice(1)) {
-                this.addChunk(model, await decodeChunk(element));
-                if (model === this.model)
+                let started = performance.now();
+                const chunk = await decodeChunk(element);
+                this.stats.decoding += performance.now() - started;
+                started = performance.now();
+                this.addChunk(model, chunk);
+                this.stats.adding += performance.now() - started;
+                // While reading, the rows read so far are laid out now and then.
+                started = performance.now();
+                if (model === this.model && started - lastLayout > 500) {
                     this.rebuild();
+                    lastLayout = performance.now();
+                    this.stats.layout += lastLayout - started;
+                }
             }
         }
 
@@ -1636,23 +1648,25 @@
             return true;
         }
 
-        // Ticks at round times between row i - 1 and row i.
+        // Ticks at round times between row i - 1 and row i, with their times
+        // where there is room: 1, 2 or 5 times a power of ten apart, at
+        // least 60 pixels.
         paintTicks(painter, i, right) {
-            const m = this.model, view = this.view;
+            const m = this.model, view = this.view, scale = view.scale;
             const t0 = m.time[view.row(i - 1)], t1 = m.time[view.row(i)];
-            const scale = view.scale;
-            let step = Math.pow(10, Math.ceil(Math.log10(40 / scale)));
-            if (step / 2 * scale >= 40)
-                step /= 2;
+            const least = 60 / scale, power = Math.pow(10, Math.floor(Math.log10(least)));
+            const step = [1, 2, 5, 10].map((k) => k * power).find((s) => s >= least);
+            const room = this.measure.lineHeight(builtIn.legend);
             const c = this.context;
-            c.strokeStyle = '#9a9a9a';
-            c.lineWidth = 1;
-            c.setLineDash([]);
-            for (let t = Math.ceil(t0 / step) * step; t < t1 && step > 0; t += step) {
+            for (let t = Math.ceil(t0 / step) * step; t < t1; t += step) {
                 const y = view.lines[i - 1] + (t - t0) * scale;
-                if (y - view.lines[i - 1] < 6 || view.lines[i] - y < 6)
+                if (y - view.lines[i - 1] < room || view.lines[i] - y < room)
                     continue;
+                c.strokeStyle = '#9a9a9a';
+                c.lineWidth = 1;
+                c.setLineDash([]);
                 painter.line(right + 2, y, right + G.timeGap, y);
+                painter.text(builtIn.legend, m.timeValueText(t), right - 2, y, 'right');
             }
         }
 

@@ -1,9 +1,11 @@
 #!/bin/sh
 # Draws the bundled example trace as a sequence diagram with tracetool
-# render, in SVG and in PNG, and prints where the pictures are.
+# render, in SVG and in PNG, writes it as an interactive viewer page with
+# tracetool html, and prints where they are.
 #   scripts/demo-render.sh BUILD_DIR OUTPUT_DIR
-# BUILD_DIR is a configured and built tree of this project; the pictures are
-# written in OUTPUT_DIR (created when missing) as sequence.svg and sequence.png.
+# BUILD_DIR is a configured and built tree of this project; the files are
+# written in OUTPUT_DIR (created when missing) as sequence.svg, sequence.png
+# and trace.html.
 set -eu
 
 if [ $# -ne 2 ]; then
@@ -22,3 +24,5 @@ for format in svg png; do
     "$tool" render -o "$out/sequence.$format" "$root/examples/config/sequence.qares" "$root/examples/traces/rtos.tdf"
     echo "sequence diagram: $out/sequence.$format"
 done
+"$tool" html -o "$out/trace.html" "$root/examples/config/sequence.qares" "$root/examples/traces/rtos.tdf"
+echo "interactive viewer (open in a browser): $out/trace.html"

@@ -49,8 +49,9 @@ struct Chunk {
 qint64 valueAt(const char* data, const QString& type)
 {
     const int size = type.mid(1).toInt() / 8;
-    const quint32 word = size == 1 ? quint8(*data) : size == 2 ? qFromLittleEndian<quint16>(data)
-                                                                : qFromLittleEndian<quint32>(data);
+    const quint32 word = size == 1 ? quint8(*data)
+        : size == 2                ? qFromLittleEndian<quint16>(data)
+                                   : qFromLittleEndian<quint32>(data);
     if (type.startsWith(u'u'))
         return word;
     return size == 1 ? qint8(word) : size == 2 ? qint16(word) : qint32(word);

@@ -134,6 +134,9 @@ class ViewerTest(unittest.TestCase):
     def run_js(self, expression):
         return self.driver.execute_script("return " + expression)
 
+    def do_js(self, statements):
+        self.driver.execute_script(statements)
+
     def pixel(self, x, y):
         """The canvas's colour at a point of its own coordinates."""
         return tuple(self.driver.execute_script(
@@ -178,7 +181,8 @@ class ViewerTest(unittest.TestCase):
             self.assertTrue(self.dark_near(middle, where["y"]), f"the arrow of event {n}: {details}")
             arrows += 1
         self.assertGreaterEqual(arrows, 10)
-        self.run_js("traceViewer.search('read|tick|drive'); traceViewer.select(6)")
+        first_read = next(d["event"] for d in self.all_details() if d["label"] == "read(0)")
+        self.do_js(f"traceViewer.search('read|tick|drive'); traceViewer.select({first_read})")
         self.run_js("traceViewer.drawNow()")
         self.screenshot("rtos")
 
@@ -237,11 +241,11 @@ class ViewerTest(unittest.TestCase):
         self.assertRegex(details["label"], r"^write\(")
         self.assertIn(" matches", self.run_js("document.getElementById('matches').textContent"))
         # The other matches on screen are highlighted.
-        self.run_js("document.getElementById('details-close').click(); traceViewer.drawNow()")
+        self.do_js("document.getElementById('details-close').click(); traceViewer.drawNow()")
         first, last = self.run_js("traceViewer.visibleEvents()")
         labels = self.run_js(f"Array.from({{length: {last - first + 1}}}, (_, k) => [{first} + k,"
                              f" traceViewer.select({first} + k).label])")
-        self.run_js("document.getElementById('details-close').click(); traceViewer.drawNow()")
+        self.do_js("document.getElementById('details-close').click(); traceViewer.drawNow()")
         matched = [n for n, label in labels if re.match(r"^write\(", label)]
         self.assertGreater(len(matched), 0)
         for n in matched:
