@@ -17,16 +17,12 @@ import resource
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
-
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
 sys.path.insert(0, os.path.join(ROOT, "tests", "support"))
 import make_trace  # noqa: E402
+from headless_chromium import chromium  # noqa: E402
 
 CONFIG = os.path.join(ROOT, "examples", "config", "sequence.qares")
 SCROLL_FRAMES = 300
@@ -45,15 +41,6 @@ def best_time(command, runs=3):
         after = resource.getrusage(resource.RUSAGE_CHILDREN)
         processors.append(after.ru_utime + after.ru_stime - before.ru_utime - before.ru_stime)
     return min(walls), min(processors)
-
-
-def browser():
-    options = Options()
-    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--window-size=1280,900", "--user-data-dir=" + tempfile.mkdtemp(prefix="viewer-bench-")):
-        options.add_argument(flag)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
 def measure_page(driver, page):
@@ -90,7 +77,7 @@ def main():
     folder = os.path.join(build, "bench_html")
     os.makedirs(folder, exist_ok=True)
     results = {}
-    driver = browser()
+    driver = chromium(1280, 900)
     try:
         for events in arguments.events:
             trace = os.path.join(folder, f"trace-{events}.tdf")

@@ -232,6 +232,20 @@
 
     // ---- The model --------------------------------------------------------
 
+    // The first of 0..count - 1 for which `before` is false (count when
+    // none), `before` being true for a first part of them and false after.
+    function partition(count, before) {
+        let low = 0, high = count;
+        while (low < high) {
+            const middle = (low + high) >> 1;
+            if (before(middle))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        return low;
+    }
+
     // A growable typed array.
     class Column {
         constructor(Type) {
@@ -269,14 +283,7 @@
 
         // The items whose rows reach into first..last, in order.
         within(first, last, out) {
-            let low = 0, high = this.begins.length;
-            while (low < high) {
-                const middle = (low + high) >> 1;
-                if (this.begins[middle] <= last)
-                    low = middle + 1;
-                else
-                    high = middle;
-            }
+            const low = partition(this.begins.length, (i) => this.begins[i] <= last);
             const found = [];
             for (let i = low - 1; i >= 0 && this.reach[i] >= first; --i)
                 found.push(i);
@@ -437,15 +444,8 @@
         // The row of the event at `position` among the trace's objects, or
         // the first after it; -1 past the loaded rows.
         rowAtPosition(position) {
-            let low = 0, high = this.loaded;
-            while (low < high) {
-                const middle = (low + high) >> 1;
-                if (this.position[middle] < position)
-                    low = middle + 1;
-                else
-                    high = middle;
-            }
-            return low < this.loaded ? low : -1;
+            const row = partition(this.loaded, (i) => this.position[i] < position);
+            return row < this.loaded ? row : -1;
         }
 
         // A participant's title: a component's with the count of its members.
@@ -651,28 +651,13 @@
 
         // The first column at or right of x, by binary search.
         columnAtOrAfter(x) {
-            let low = 0, high = this.x.length;
-            while (low < high) {
-                const middle = (low + high) >> 1;
-                if (this.x[middle] < x)
-                    low = middle + 1;
-                else
-                    high = middle;
-            }
-            return low;
+            return partition(this.x.length, (c) => this.x[c] < x);
         }
 
         // The x of the shown columns of participants first..last: the
         // leftmost and the rightmost; null when none is shown.
         span(first, last) {
-            let low = 0, high = this.participants.length;
-            while (low < high) {
-                const middle = (low + high) >> 1;
-                if (this.participants[middle] < first)
-                    low = middle + 1;
-                else
-                    high = middle;
-            }
+            const low = partition(this.participants.length, (c) => this.participants[c] < first);
             let right = low;
             while (right < this.participants.length && this.participants[right] <= last)
                 ++right;
@@ -708,41 +693,17 @@
         indexAtOrAfter(row) {
             if (!this.rows)
                 return Math.max(0, Math.min(row, this.count));
-            let low = 0, high = this.count;
-            while (low < high) {
-                const middle = (low + high) >> 1;
-                if (this.rows[middle] < row)
-                    low = middle + 1;
-                else
-                    high = middle;
-            }
-            return low;
+            return partition(this.count, (i) => this.rows[i] < row);
         }
 
         // The first row whose bottom is below y.
         firstBelow(y) {
-            let low = 0, high = this.count;
-            while (low < high) {
-                const middle = (low + high) >> 1;
-                if (this.bottoms[middle] <= y)
-                    low = middle + 1;
-                else
-                    high = middle;
-            }
-            return low;
+            return partition(this.count, (i) => this.bottoms[i] <= y);
         }
 
         // The last row whose top is above y.
         lastAbove(y) {
-            let low = 0, high = this.count;
-            while (low < high) {
-                const middle = (low + high) >> 1;
-                if (this.tops[middle] < y)
-                    low = middle + 1;
-                else
-                    high = middle;
-            }
-            return low - 1;
+            return partition(this.count, (i) => this.tops[i] < y) - 1;
         }
 
         // Pixels per time unit: the median time between rows, sampled, as
@@ -788,16 +749,9 @@
 
         // The folds whose bands reach into top..bottom.
         foldsWithin(top, bottom) {
-            let low = 0, high = this.folds.length;
-            while (low < high) {
-                const middle = (low + high) >> 1;
-                if (this.folds[middle].top + G.foldBand <= top)
-                    low = middle + 1;
-                else
-                    high = middle;
-            }
+            const first = partition(this.folds.length, (i) => this.folds[i].top + G.foldBand <= top);
             const found = [];
-            for (let i = low; i < this.folds.length && this.folds[i].top < bottom; ++i)
+            for (let i = first; i < this.folds.length && this.folds[i].top < bottom; ++i)
                 found.push(this.folds[i]);
             return found;
         }
@@ -1937,14 +1891,7 @@
             if (!matches || !matches.length)
                 return null;
             const from = this.selected >= 0 ? this.selected : this.view.row(Math.max(0, this.rowsInView()[0])) - 1;
-            let low = 0, high = matches.length;
-            while (low < high) {
-                const middle = (low + high) >> 1;
-                if (matches[middle] <= from)
-                    low = middle + 1;
-                else
-                    high = middle;
-            }
+            const low = partition(matches.length, (i) => matches[i] <= from);
             const k = backwards ? (matches[low - 1] === from ? low - 2 : low - 1) : low;
             return this.select(matches[(k + matches.length) % matches.length]);
         }

@@ -1,21 +1,14 @@
 // tracetool html, run as a program: command-line and file errors leave no
 // file (and an older one as it was), a trace with mistakes still gives a
 // page, components give the page their members too.
-#include "program_run.h"
+#include "tracetool_run.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 namespace {
 
-const QString config = QStringLiteral(SSV_SOURCE_DIR "/examples/config/sequence.qares");
-const QString traces = QStringLiteral(SSV_SOURCE_DIR "/examples/traces/");
-const QString rtos = traces + "rtos.tdf";
-
-ProgramRun tracetool(const QStringList& arguments)
-{
-    return runProgram(SSV_TRACETOOL, arguments);
-}
+using namespace examples;
 
 QByteArray contents(const QString& fileName)
 {
@@ -32,11 +25,7 @@ TEST(TraceToolHtml, ErrorsLeaveNoFileAndAnOldOneAsItWas)
     old.write("an older page");
     old.close();
     const QString usage = "\nTry 'tracetool html --help'.\n";
-    struct Case {
-        QStringList arguments;
-        QString err;
-    };
-    const Case cases[] = {
+    const Refused cases[] = {
         {{"html", config, rtos}, "tracetool: no output file given (-o FILE)" + usage},
         {{"html", "-o", "", config, rtos}, "tracetool: an empty output file name" + usage},
         {{"html", "-o", page, "--component", "Sensor", config, rtos},
@@ -51,13 +40,7 @@ TEST(TraceToolHtml, ErrorsLeaveNoFileAndAnOldOneAsItWas)
         {{"html", "-o", dir.filePath("no/such/dir/out.html"), config, rtos},
          "tracetool: cannot write '" + dir.filePath("no/such/dir/out.html") + "': "},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        const ProgramRun run = tracetool(c.arguments);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_TRUE(run.err.startsWith(c.err)) << run.err.toStdString();
-        EXPECT_EQ(run.out, QString());
-    }
+    expectRefused(cases);
     EXPECT_EQ(contents(page), "an older page");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.html"}) << "no temporary file left";
 }

@@ -11,12 +11,8 @@ import os
 import re
 import subprocess
 import sys
-import tempfile
 import unittest
 
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -24,6 +20,7 @@ from selenium.webdriver.common.keys import Keys
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 sys.path.insert(0, os.path.join(ROOT, "tests", "support"))
 import make_trace  # noqa: E402
+from headless_chromium import chromium  # noqa: E402
 
 CONFIG = os.path.join(ROOT, "examples", "config", "sequence.qares")
 RTOS = os.path.join(ROOT, "examples", "traces", "rtos.tdf")
@@ -37,16 +34,6 @@ HOSTILE = [
     "bell\x07 escape\x1b[31m tab\tend",
     "\u202eevil\u202c and \u2066isolated\u2069",
 ]
-
-
-def browser_options():
-    options = Options()
-    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--window-size=1280,860", "--user-data-dir=" + tempfile.mkdtemp(prefix="viewer-test-")):
-        options.add_argument(flag)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
-    return options
 
 
 def tracetool(*arguments):
@@ -96,7 +83,7 @@ class ViewerTest(unittest.TestCase):
             "long": make_page("long", CONFIG, os.path.join(OUTPUT, "long.tdf")),
             "hostile": make_page("hostile", CONFIG, os.path.join(OUTPUT, "hostile.tdf")),
         }
-        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=browser_options())
+        cls.driver = chromium(1280, 860, logs=True)
         # Every violation of the page's Content-Security-Policy is recorded.
         cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
             window.__violations = [];
