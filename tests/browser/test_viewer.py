@@ -143,6 +143,13 @@ class ViewerTest(unittest.TestCase):
         ActionChains(self.driver).send_keys(*keys).perform()
         self.run_js("traceViewer.drawNow()")
 
+    def click_canvas(self, x, y):
+        """Clicks a point of the canvas, through the scroll area over it."""
+        scroller = self.driver.find_element(By.ID, "scroller")
+        size = scroller.size
+        ActionChains(self.driver).move_to_element_with_offset(
+            scroller, int(x - size["width"] / 2), int(y - size["height"] / 2)).click().perform()
+
     def screenshot(self, name):
         self.driver.save_screenshot(os.path.join(OUTPUT, name + ".png"))
 
@@ -172,6 +179,31 @@ class ViewerTest(unittest.TestCase):
         self.do_js(f"traceViewer.search('read|tick|drive'); traceViewer.select({first_read})")
         self.run_js("traceViewer.drawNow()")
         self.screenshot("rtos")
+
+    def test_clicks_open_details_and_the_participant_menu(self):
+        self.open("rtos")
+        drive = next(d for d in self.all_details() if d["label"] == "drive(40)")
+        self.do_js("document.getElementById('details-close').click()")
+        where = self.run_js(f"traceViewer.eventGeometry({drive['event']})")
+        self.click_canvas((where["from"] + where["to"]) / 2, where["y"])
+        self.assertEqual(self.run_js("document.getElementById('details-title').textContent"),
+                         f"Event {drive['event']}")
+        self.assertIn("drive(40)", self.run_js("document.getElementById('details-table').textContent"))
+        self.keys(Keys.ESCAPE)
+        self.assertTrue(self.run_js("document.getElementById('details').hidden"))
+        title = self.run_js("traceViewer.participantGeometry('obj0:Commands')")
+        self.click_canvas(title["x"], title["y"])
+        self.assertFalse(self.run_js("document.getElementById('menu').hidden"))
+        self.assertEqual(self.run_js("document.getElementById('menu-title').textContent"), "obj0:Commands")
+        self.driver.find_element(By.ID, "menu-hide").click()
+        self.assertNotIn("obj0:Commands", self.run_js("traceViewer.participants()"))
+        self.assertEqual(self.run_js("document.getElementById('filter').textContent"), "1 hidden")
+        self.driver.find_element(By.ID, "show-all").click()
+        self.assertIn("obj0:Commands", self.run_js("traceViewer.participants()"))
+        title = self.run_js("traceViewer.participantGeometry('Sensor[0]')")
+        self.click_canvas(title["x"], title["y"])
+        self.driver.find_element(By.ID, "menu-focus").click()
+        self.assertEqual(self.run_js("document.getElementById('filter').textContent"), "Focus: Sensor[0]")
 
     def test_times_are_those_of_dump(self):
         self.open("times")
