@@ -492,43 +492,63 @@
             return this.model.style(this.model.styleIndex[row]) || builtIn.plain;
         }
 
-        extent(row) {
-            const m = this.model;
-            const style = this.rowStyle(row);
-            const centred = (height) => [height / 2, height / 2];
-            const labelled = (below) => {
-                const height = m.label[row] ? this.measure.lineHeight(style) + G.labelLift : 0;
-                return [Math.max(height, G.arrowHalfWidth), below];
-            };
-            switch (m.kind[row]) {
-            case Kind.Birth:
-                return centred(this.titleHeight(m.from[row]));
+        // The line height of a style of the model, measured once.
+        styleLine(index, fallback) {
+            if (index < 0)
+                return this.measure.lineHeight(fallback);
+            if (!this.lines)
+                this.lines = new Float64Array(this.model.styles.length);
+            return this.lines[index] || (this.lines[index] = this.measure.lineHeight(this.model.styles[index]));
+        }
+
+        // How far a row's content reaches above and below its line, at
+        // least as far as its time.
+        measureRow(row) {
+            const m = this.model, kind = m.kind[row];
+            const line = this.styleLine(m.styleIndex[row], kind === Kind.Divider ? builtIn.separator : builtIn.plain);
+            let up = 0, down = 0;
+            switch (kind) {
             case Kind.Message:
             case Kind.Return:
-                if (m.from[row] === m.to[row])
-                    return labelled(G.selfLoopHeight + G.arrowHalfWidth);
-                if (m.flags[row] & Flag.creates) {
-                    const half = this.titleHeight(m.to[row]) / 2;
-                    return [Math.max(labelled(half)[0], half), half];
+                up = Math.max(m.label[row] ? line + G.labelLift : 0, G.arrowHalfWidth);
+                down = G.arrowHalfWidth;
+                if (m.from[row] === m.to[row]) {
+                    down += G.selfLoopHeight;
+                } else if (m.flags[row] & Flag.creates) {
+                    down = this.titleHeight(m.to[row]) / 2;
+                    up = Math.max(up, down);
                 }
-                return labelled(G.arrowHalfWidth);
+                break;
+            case Kind.Birth:
+                up = down = this.titleHeight(m.from[row]) / 2;
+                break;
             case Kind.Deletion:
-                return centred(2 * G.crossHalf);
+                up = down = G.crossHalf;
+                break;
             case Kind.Action:
-                return centred(this.measure.lineHeight(style) + 2 * G.actionPadY);
+                up = down = line / 2 + G.actionPadY;
+                break;
             case Kind.Synchronisation:
-                return [this.measure.lineHeight(style) + G.labelLift + G.syncThickness / 2, G.syncThickness / 2];
+                up = line + G.labelLift + G.syncThickness / 2;
+                down = G.syncThickness / 2;
+                break;
             case Kind.Note:
-                return centred(this.noteHeight(m.label[row], style));
+                up = down = this.noteHeight(m.label[row], this.rowStyle(row)) / 2;
+                break;
             case Kind.Glyph:
-                return centred(Math.max(G.markSize, this.measure.lineHeight(glyphStyle(m.flags[row] & Flag.warning))));
+                up = down = Math.max(G.markSize, this.measure.lineHeight(glyphStyle(m.flags[row] & Flag.warning))) / 2;
+                break;
             case Kind.LoopStart:
-                return [0, this.measure.lineHeight(style) + 2 * G.tabPadY];
+                down = line + 2 * G.tabPadY;
+                break;
             case Kind.LoopEnd:
-                return [0, 0];
+                break;
             default:
-                return [this.measure.lineHeight(m.style(m.styleIndex[row]) || builtIn.separator) + G.labelLift, G.labelLift];
+                up = line + G.labelLift;
+                down = G.labelLift;
             }
+            m.above[row] = Math.max(up, this.timeHalf);
+            m.below[row] = Math.max(down, this.timeHalf);
         }
 
         annotationHeight(row) {
@@ -549,9 +569,7 @@
         measureRows(first, last) {
             const m = this.model;
             for (let row = first; row < last; ++row) {
-                const [above, below] = this.extent(row);
-                m.above[row] = Math.max(above, this.timeHalf);
-                m.below[row] = Math.max(below, this.timeHalf);
+                this.measureRow(row);
                 m.extra[row] = m.annotationStart[row + 1] > m.annotationStart[row] ? this.annotationHeight(row) : 0;
             }
         }
