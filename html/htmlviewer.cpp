@@ -33,14 +33,17 @@ QByteArray contentSecurityPolicy(const QByteArray& script, const QByteArray& sty
         + "; base-uri 'none'; form-action 'none'";
 }
 
-// The data elements of a model's chunks; base64 has no '<', so no chunk
-// can end its element.
+// The data elements of a model's chunks, compressed but for the page's
+// first; base64 has no '<', so no chunk can end its element.
 QByteArray dataElements(const std::vector<DataChunk>& chunks, int model, std::size_t first, std::size_t last)
 {
     QByteArray elements;
-    for (std::size_t chunk = first; chunk < last; ++chunk)
+    for (std::size_t chunk = first; chunk < last; ++chunk) {
+        const bool compressed = model > 0 || chunk > 0;
         elements += "<script type=\"application/octet-stream\" class=\"trace-data\" data-model=\""
-            + QByteArray::number(model) + "\">" + chunks[chunk].encoded() + "</script>\n";
+            + QByteArray::number(model) + "\" data-encoding=\"" + (compressed ? "deflate" : "none") + "\">"
+            + chunks[chunk].encoded(compressed) + "</script>\n";
+    }
     return elements;
 }
 

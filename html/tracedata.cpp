@@ -116,18 +116,20 @@ QByteArray DataChunk::bytes() const
 
 // qCompress writes the length in 4 bytes before a zlib stream; the page
 // reads the zlib stream alone.
-QByteArray DataChunk::encoded() const
+QByteArray DataChunk::encoded(bool compressed) const
 {
-    return qCompress(bytes(), 1).mid(4).toBase64();
+    return compressed ? qCompress(bytes(), 1).mid(4).toBase64() : bytes().toBase64();
 }
 
-TextTable::TextTable()
+TextTable::TextTable() : new_{QString()}
 {
-    indexOf(QString());
+    indexes_.insert(QString(), 0);
 }
 
 int TextTable::indexOf(const QString& text)
 {
+    if (text.isEmpty())
+        return 0;
     const auto known = indexes_.constFind(text);
     if (known != indexes_.cend())
         return *known;

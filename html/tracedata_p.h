@@ -2,7 +2,9 @@
 // stored in the narrowest integer type that holds its values (or their
 // differences), and the distinct texts in one table that the columns refer
 // to by index.  A chunk of columns is compressed with zlib and written in
-// base64, which the page decodes with the browser's own DecompressionStream.
+// base64, which the page decodes with the browser's own DecompressionStream;
+// the first chunk of a page goes uncompressed, so that the page decodes it
+// at once and draws while the browser still reads the rest.
 //
 // A chunk's bytes, before compression: a 32-bit little-endian length, a JSON
 // manifest of that many bytes ({"columns": [{"name", "type", "offset",
@@ -27,8 +29,8 @@ public:
     // Texts as UTF-16 code units, with the length of each.
     void addTexts(const QString& name, const QStringList& texts);
     QJsonObject& manifest() { return manifest_; }
-    // The chunk compressed and in base64.
-    QByteArray encoded() const;
+    // The chunk, compressed or not, in base64.
+    QByteArray encoded(bool compressed = true) const;
     // The chunk's bytes before compression.
     QByteArray bytes() const;
 

@@ -77,8 +77,14 @@
         return texts;
     }
 
+    // A chunk of a data element: compressed, or not (the first, which the
+    // page decodes at once).
     async function decodeChunk(element) {
-        const bytes = await inflate(base64Bytes(element.textContent));
+        const bytes = base64Bytes(element.textContent);
+        return readChunk(element.dataset.encoding === 'deflate' ? await inflate(bytes) : bytes);
+    }
+
+    function readChunk(bytes) {
         const length = new DataView(bytes.buffer).getUint32(0, true);
         const manifest = JSON.parse(new TextDecoder().decode(bytes.subarray(4, 4 + length)));
         const base = (4 + length + 7) & ~7;
@@ -293,6 +299,14 @@
         }
     }
 
+    // The columns with a value per row (and one more for the offsets of the
+    // rows' lists).
+    const rowColumns = [['kind', Uint8Array, 0], ['flags', Uint8Array, 0], ['time', Float64Array, 0],
+        ['overStart', Int32Array, 1], ['annotationStart', Int32Array, 1], ['above', Float32Array, 0],
+        ['below', Float32Array, 0], ['extra', Float32Array, 0]].concat(
+        ['from', 'to', 'destroyed', 'frame', 'thread', 'file', 'position', 'line', 'timeHigh', 'timeLow', 'label',
+            'link', 'styleIndex'].map((name) => [name, Int32Array, 0]));
+
     // One sequence model: its tables, filled chunk by chunk.
     class Model {
         constructor(head) {
@@ -303,22 +317,13 @@
             this.loaded = 0;
             this.texts = [];
             this.styles = meta.styles;
-            const n = this.count;
-            this.kind = new Uint8Array(n);
-            this.flags = new Uint8Array(n);
-            for (const name of ['from', 'to', 'destroyed', 'frame', 'thread', 'file', 'position', 'line', 'timeHigh',
-                'timeLow', 'label', 'link', 'styleIndex'])
-                this[name] = new Int32Array(n);
-            this.time = new Float64Array(n);
-            this.overStart = new Int32Array(n + 1);
-            this.annotationStart = new Int32Array(n + 1);
+            for (const [name, Type] of rowColumns)
+                this[name] = new Type(0);
+            this.reserve(head.columns.kind.length);
             this.over = new Column(Int32Array);
             this.annotationFlags = new Column(Uint8Array);
             this.annotationText = new Column(Int32Array);
             this.annotationStyle = new Column(Int32Array);
-            this.above = new Float32Array(n);
-            this.below = new Float32Array(n);
-            this.extra = new Float32Array(n);
             this.bars = { participant: [], level: [], depth: [], begin: [], end: [], flags: [] };
             this.frames = { label: [], style: [], endStyle: [], level: [], depth: [], begin: [], end: [],
                 participant: [], empty: [], left: [], right: [], inner: [] };
@@ -339,6 +344,16 @@
                 kind, left: c.spacingLeft[i], right: c.spacingRight[i], label: c.spacingLabel[i],
                 style: c.spacingStyle[i],
             }));
+        }
+
+        // Room for the columns of `rows` rows: the first chunk's at first,
+        // so that the page draws before it makes room for every row.
+        reserve(rows) {
+            for (const [name, Type, extra] of rowColumns) {
+                const grown = new Type(rows + extra);
+                grown.set(this[name].subarray(0, Math.min(this[name].length, grown.length)));
+                this[name] = grown;
+            }
         }
 
         addTexts(texts) {
@@ -1328,9 +1343,8 @@
             return [...document.querySelectorAll('script.trace-data[data-model="' + index + '"]')];
         }
 
-        // The model's first chunk, which comes before the page's script.
-        async loadModel(index) {
-            const head = await decodeChunk(this.dataElements(index)[0]);
+        // The model of a first chunk.
+        createModel(index, head) {
             const model = new Model(head);
             model.heights = new RowHeights(model, this.measure);
             this.addChunk(model, head);
@@ -1347,6 +1361,7 @@
         // The other chunks, once the page is read.
         async loadRest(index) {
             const model = this.models[index];
+            model.reserve(model.count);
             let lastLayout = performance.now();
             for (const element of this.dataElements(index).slice(1)) {
                 let started = performance.now();
@@ -1365,8 +1380,11 @@
             }
         }
 
+        // Draws the first chunk, which is not compressed and comes before
+        // the page's script, while the browser still reads the rest of the
+        // page; then decodes the rest.
         async start() {
-            this.show(await this.loadModel(0));
+            this.show(this.createModel(0, readChunk(base64Bytes(this.dataElements(0)[0].textContent))));
             this.drawNow();
             this.stats.firstDraw = performance.now();
             if (document.readyState === 'loading')
@@ -1963,7 +1981,7 @@
             if (!this.models[0].meta.expandable || on === (this.model !== this.models[0]))
                 return this.model === this.models[1];
             if (on && !this.models[1]) {
-                await this.loadModel(1);
+                this.createModel(1, await decodeChunk(this.dataElements(1)[0]));
                 await this.loadRest(1);
             }
             const position = this.selected >= 0 ? this.model.position[this.selected] : -1;

@@ -57,9 +57,9 @@ qint64 valueAt(const char* data, const QString& type)
     return size == 1 ? qint8(word) : size == 2 ? qint16(word) : qint32(word);
 }
 
-Chunk decodeChunk(const QByteArray& base64)
+Chunk decodeChunk(const QByteArray& base64, bool compressed = true)
 {
-    const QByteArray bytes = inflated(QByteArray::fromBase64(base64));
+    const QByteArray bytes = compressed ? inflated(QByteArray::fromBase64(base64)) : QByteArray::fromBase64(base64);
     const quint32 length = qFromLittleEndian<quint32>(bytes.constData());
     Chunk chunk;
     chunk.manifest = QJsonDocument::fromJson(bytes.mid(4, length)).object();
@@ -89,15 +89,16 @@ Chunk decodeChunk(const QByteArray& base64)
     return chunk;
 }
 
-// The data elements of a page, by model.
-QList<QByteArray> dataOf(const QByteArray& page, int model)
+// The data elements of a page, by model: whether compressed, and the data.
+QList<std::pair<bool, QByteArray>> dataOf(const QByteArray& page, int model)
 {
     static const QRegularExpression element(
-        R"re(<script type="application/octet-stream" class="trace-data" data-model="(\d)">([^<]*)</script>)re");
-    QList<QByteArray> chunks;
+        R"re(<script type="application/octet-stream" class="trace-data" data-model="(\d)")re"
+        R"re( data-encoding="(deflate|none)">([^<]*)</script>)re");
+    QList<std::pair<bool, QByteArray>> chunks;
     for (const QRegularExpressionMatch& match : element.globalMatch(QString::fromLatin1(page))) {
         if (match.captured(1).toInt() == model)
-            chunks << match.captured(2).toLatin1();
+            chunks.append({match.captured(2) == QLatin1String("deflate"), match.captured(3).toLatin1()});
     }
     return chunks;
 }
@@ -109,8 +110,9 @@ struct PageData {
 
     PageData(const QByteArray& page, int model)
     {
-        for (const QByteArray& data : dataOf(page, model)) {
-            chunks.push_back(decodeChunk(data));
+        for (const auto& [compressed, data] : dataOf(page, model)) {
+            EXPECT_EQ(compressed, model > 0 || !chunks.empty()) << "only the page's first chunk is not compressed";
+            chunks.push_back(decodeChunk(data, compressed));
             texts += chunks.back().texts;
         }
     }
@@ -231,9 +233,9 @@ TEST(HtmlData, TraceTextStaysInsideTheCompressedData)
     EXPECT_EQ(dataOf(page, 1).size(), 1);
     QByteArray outside = page;
     for (int m : {0, 1}) {
-        for (const QByteArray& data : dataOf(page, m)) {
-            EXPECT_TRUE(QRegularExpression("^[A-Za-z0-9+/=]*$").match(QString::fromLatin1(data)).hasMatch());
-            outside.replace(data, "");
+        for (const auto& chunk : dataOf(page, m)) {
+            EXPECT_TRUE(QRegularExpression("^[A-Za-z0-9+/=]*$").match(QString::fromLatin1(chunk.second)).hasMatch());
+            outside.replace(chunk.second, "");
         }
     }
     for (const QString& name : hostileNames + QStringList{"<title>\"'&", "</script><b>x"}) {
