@@ -1,11 +1,12 @@
 #!/bin/sh
 # Draws the bundled example trace as a sequence diagram with tracetool
 # render, in SVG and in PNG, then a component view of it (Sensor and
-# Controller folded into one participant), and prints where the pictures are.
+# Controller folded into one participant), writes it as an interactive
+# viewer page with tracetool html, and prints where they are.
 #   scripts/demo-render.sh BUILD_DIR OUTPUT_DIR
-# BUILD_DIR is a configured and built tree of this project; the pictures are
-# written in OUTPUT_DIR (created when missing) as sequence.svg, sequence.png
-# and components.png.
+# BUILD_DIR is a configured and built tree of this project; the files are
+# written in OUTPUT_DIR (created when missing) as sequence.svg, sequence.png,
+# components.png and trace.html.
 set -eu
 
 if [ $# -ne 2 ]; then
@@ -28,3 +29,5 @@ for format in svg png; do
 done
 "$tool" render --component 'Sensor|Controller=Control' -o "$out/components.png" "$config" "$trace"
 echo "component view: $out/components.png"
+"$tool" html -o "$out/trace.html" "$config" "$trace"
+echo "interactive viewer (open in a browser): $out/trace.html"

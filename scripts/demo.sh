@@ -5,7 +5,8 @@
 # configurations in examples/config/, checks, counts, dumps, rewrites and exports the
 # example traces in examples/traces/ (PlantUML and Mermaid diagrams in
 # out/demo/), then draws examples/traces/rtos.tdf as a sequence diagram
-# (out/demo/sequence.svg and sequence.png).
+# (out/demo/sequence.svg and sequence.png) and writes it as an interactive
+# viewer page (out/demo/trace.html).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}

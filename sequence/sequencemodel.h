@@ -185,6 +185,11 @@ public:
     const Style* slotStyle(int tcfObject) const;
     // A time of the trace as text, in the model's format and the trace's unit.
     QString timeText(unsigned long long time) const;
+    // What timeText() formats with (see tdftime.h): the format, the trace's
+    // unit and the text of its TU line (null when it had none).
+    const QString& timeFormat() const { return timeFormat_; }
+    TDFTimeUnitType timeUnit() const { return timeUnit_; }
+    const QString& timeUnitName() const { return timeUnitName_; }
     // The row of the event at `position` among the trace's objects; -1 when it has none.
     int eventAt(int position) const;
 

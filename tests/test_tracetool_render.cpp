@@ -1,6 +1,6 @@
 // tracetool render, run as a program: command-line and file errors, a trace
 // with mistakes, and pictures that read back.
-#include "program_run.h"
+#include "tracetool_run.h"
 
 #include <QFile>
 #include <QImage>
@@ -9,14 +9,7 @@
 
 namespace {
 
-const QString config = QStringLiteral(SSV_SOURCE_DIR "/examples/config/sequence.qares");
-const QString traces = QStringLiteral(SSV_SOURCE_DIR "/examples/traces/");
-const QString rtos = traces + "rtos.tdf";
-
-ProgramRun tracetool(const QStringList& arguments)
-{
-    return runProgram(SSV_TRACETOOL, arguments);
-}
+using namespace examples;
 
 QString usage(const QString& problem)
 {
@@ -42,11 +35,7 @@ TEST(TraceToolRender, CommandLineAndFileErrors)
 {
     QTemporaryDir dir;
     const QString svg = dir.filePath("out.svg");
-    struct Case {
-        QStringList arguments;
-        QString err;
-    };
-    const Case cases[] = {
+    const Refused cases[] = {
         {{"render", config, rtos}, usage("no output file given (-o FILE)")},
         {{"render", "-o", "", config, rtos}, usage("an empty output file name")},
         {{"render", "-o", dir.filePath("out.jpg"), config, rtos},
@@ -68,13 +57,7 @@ TEST(TraceToolRender, CommandLineAndFileErrors)
         {{"render", "-o", dir.filePath("no/such/dir/out.svg"), config, rtos},
          "tracetool: cannot write '" + dir.filePath("no/such/dir/out.svg") + "': "},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        const ProgramRun run = tracetool(c.arguments);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_TRUE(run.err.startsWith(c.err)) << run.err.toStdString();
-        EXPECT_EQ(run.out, QString());
-    }
+    expectRefused(cases);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList()) << "no picture after an error";
 }
 
