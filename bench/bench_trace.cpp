@@ -2,13 +2,14 @@
 // same run, and a table of the ratios at the end:
 //   reading a 2,000,000-event trace against reading its lines and looking
 //   at their opcodes; reading 10 N events against N for traces of each
-//   shape that stresses the reader; reading and writing back against
-//   reading; building the sequence model that every view draws against
+//   shape of bench_support.h; destroying the reader, reading and writing
+//   back, and building the sequence model that every view draws, against
 //   reading; the heap memory held per object read; loading 10 n
 //   configuration items against n.  Times are CPU times, so that other
 //   processes do not count.
 // SSV_BENCH_EVENTS sets N (200000); the big trace has 10 N events.  Traces
 // are generated once into ./bench_traces.
+#include "bench_support.h"
 #include "foundation/error.h"
 #include "sequence/sequencemodel.h"
 #include "support/trace_generator.h"
@@ -26,7 +27,6 @@
 #include <fstream>
 #include <functional>
 #include <malloc.h>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,16 +44,12 @@ TCFList* configuration()
     return list.get();
 }
 
-int eventsN()
-{
-    const char* value = std::getenv("SSV_BENCH_EVENTS");
-    return value ? std::max(1000, std::atoi(value)) : 200000;
-}
-
-// The trace of `shape` with `events` events, generated once.
+// The trace of `shape` with `events` events, generated once, beside the
+// configuration it uses (for bench/bench_commands.sh).
 std::string traceFile(const std::string& name, TraceShape shape, int events)
 {
     QDir().mkpath(QStringLiteral("bench_traces"));
+    std::ofstream("bench_traces/generated.qares") << TraceGenerator::configuration();
     const std::string path = "bench_traces/" + name + '-' + std::to_string(events) + ".tdf";
     if (QFileInfo::exists(QString::fromStdString(path)))
         return path;
@@ -64,33 +60,6 @@ std::string traceFile(const std::string& name, TraceShape shape, int events)
     out.close();
     std::rename((path + ".part").c_str(), path.c_str());
     return path;
-}
-
-struct Shape {
-    const char* name;
-    TraceShape shape;
-};
-
-std::vector<Shape> shapes()
-{
-    TraceShape mix;
-    mix.instancePool = 2000;
-    mix.callPercent = 20;
-    mix.syncAllPercent = 2;  // synchronising every instance is rare in real traces
-    mix.newTraces = false;
-    TraceShape instances = mix;
-    instances.instancePool = 100000;
-    TraceShape calls = mix;
-    calls.callPercent = 60;
-    TraceShape deletions = mix;
-    deletions.deleteMissPercent = 90;
-    TraceShape threads = mix;
-    threads.idleThreadPercent = 90;
-    TraceShape longLines = mix;
-    longLines.nameLength = 500;
-    longLines.syncWidth = 200;
-    return {{"mix", mix},         {"instances", instances}, {"calls", calls}, {"deletions", deletions},
-            {"threads", threads}, {"long-lines", longLines}};
 }
 
 // The bytes the heap hands out now: what a reading holds, whatever the
@@ -126,6 +95,18 @@ void readTrace(benchmark::State& state, const std::string& path)
         state.PauseTiming();  // the destruction is not part of reading
         reader.reset(false);
         state.ResumeTiming();
+    }
+}
+
+// Destroying a reader that holds the trace, against reading it.
+void destroyTrace(benchmark::State& state, const std::string& path)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto reader = std::make_unique<TDF>(configuration());
+        reader->readFile(QString::fromStdString(path));
+        state.ResumeTiming();
+        reader.reset();
     }
 }
 
@@ -188,39 +169,16 @@ void loadConfiguration(benchmark::State& state, int count, bool styles)
     }
 }
 
-// Keeps the time and the counters of every benchmark for the table.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> seconds;
-    std::map<std::string, double> counters;
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            seconds[run.run_name.function_name] = run.GetAdjustedCPUTime();  // CPU time: other processes do not count
-            for (const auto& [name, counter] : run.counters)
-                counters[run.run_name.function_name + ':' + name] = counter.value;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    double ratio(const std::string& over, const std::string& under) const
-    {
-        const auto a = seconds.find(over);
-        const auto b = seconds.find(under);
-        return a == seconds.end() || b == seconds.end() || b->second == 0 ? 0 : a->second / b->second;
-    }
-};
-
 void registerAll(int n)
 {
-    const std::string big = traceFile("mix", shapes()[0].shape, 10 * n);
+    const std::string big = traceFile("mix", benchShapes()[0].shape, 10 * n);
     benchmark::RegisterBenchmark("memory/big", memoryPerEvent, big)->Unit(benchmark::kMillisecond)->Iterations(1);
     benchmark::RegisterBenchmark("floor/big", readLines, big)->Unit(benchmark::kMillisecond)->Iterations(3);
     benchmark::RegisterBenchmark("read/big", readTrace, big)->Unit(benchmark::kMillisecond)->Iterations(3);
+    benchmark::RegisterBenchmark("destroy/big", destroyTrace, big)->Unit(benchmark::kMillisecond)->Iterations(3);
     benchmark::RegisterBenchmark("rewrite/big", rewriteTrace, big)->Unit(benchmark::kMillisecond)->Iterations(3);
     benchmark::RegisterBenchmark("model/big", modelTrace, big)->Unit(benchmark::kMillisecond)->Iterations(3);
-    for (const Shape& shape : shapes()) {
+    for (const BenchShape& shape : benchShapes()) {
         for (int events : {n, 10 * n}) {
             const std::string name = std::string("read/") + shape.name + '/' + std::to_string(events);
             benchmark::RegisterBenchmark(name.c_str(), readTrace, traceFile(shape.name, shape.shape, events))
@@ -240,19 +198,18 @@ void registerAll(int n)
 
 void printTable(const RecordingReporter& results, int n)
 {
-    const std::string N = std::to_string(n);
     const std::string tenN = std::to_string(10 * n);
     std::printf("\n%-48s %10s %10s\n", "measure", "result", "target");
     const auto row = [](const std::string& measure, double value, const char* target) {
         std::printf("%-48s %10.2f %10s\n", measure.c_str(), value, target);
     };
     row("read " + tenN + " events / floor", results.ratio("read/big", "floor/big"), "<= 4");
-    for (const Shape& shape : shapes())
-        row(std::string("scaling ") + shape.name + " 10N/N",
-            results.ratio(std::string("read/") + shape.name + '/' + tenN, std::string("read/") + shape.name + '/' + N),
+    for (const BenchShape& shape : benchShapes())
+        row(std::string("scaling ") + shape.name + " 10N/N", results.scaling(std::string("read/") + shape.name, n),
             "<= 11");
     row("config styles 100000/10000", results.ratio("config/styles/100000", "config/styles/10000"), "<= 11");
     row("config instance types 100000/10000", results.ratio("config/types/100000", "config/types/10000"), "<= 11");
+    row("destroy the reader / read", results.ratio("destroy/big", "read/big"), "<= 0.5");
     row("read and write / read", results.ratio("rewrite/big", "read/big"), "<= 2");
     row("build the model / read", results.ratio("model/big", "read/big"), "<= 1");
     const auto memory = results.counters.find("memory/big:bytes_per_event");
@@ -265,7 +222,7 @@ int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
     Error::setHandler(countReport);
-    const int n = eventsN();
+    const int n = benchEvents(1);
     registerAll(n);
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -120,6 +120,8 @@ std::vector<std::string> TraceGenerator::lines()
 {
     out_.clear();
     definitions();
+    if (shape_.pattern != TracePattern::Random)
+        return repeatedPattern();
     // Instances and modeless instances are numbered over every trace a
     // reader reads, and a writer sees only the last one: a new trace comes
     // before the first instance.
@@ -155,6 +157,32 @@ void TraceGenerator::definitions()
             write("TX " + std::to_string(id) + " \"t" + suffix + '_' + std::to_string(id) + '"');
         write("ED");
     }
+}
+
+std::vector<std::string> TraceGenerator::repeatedPattern()
+{
+    std::vector<std::string> pattern;
+    switch (shape_.pattern) {
+    case TracePattern::CallPairs:
+        pattern = {"CI 100", "ME 10 200", "MR"};
+        break;
+    case TracePattern::NestedCalls:
+        pattern = {"CI 100", "ME 10 200", "CI 200", "ME 11 100"};
+        break;
+    default:
+        pattern.assign(size_t(shape_.loopNesting), "LS 1");
+        pattern.push_back("AC 20 100");
+        pattern.resize(pattern.size() + size_t(shape_.loopNesting), "LE");
+        break;
+    }
+    write("SF 1 1 1000000");
+    write("NI 1 100");
+    write("NI 2 200");
+    while (int(out_.size()) < shape_.events + shape_.blocks * 24) {
+        for (const std::string& line : pattern)
+            write(line);
+    }
+    return out_;
 }
 
 // Selects a block and creates an instance, so that a writer has selected a
@@ -292,7 +320,7 @@ void TraceGenerator::messageReturn()
 
 void TraceGenerator::deletion()
 {
-    if (alive_.empty())
+    if (alive_.empty() || !shape_.deletions)
         return;
     if (chance(5)) {
         write("DA");

@@ -4,14 +4,23 @@
 // A generated trace uses its own configuration (configuration()) and starts
 // with its definition blocks; its events keep a model of the reader's state
 // (living instances, open calls, messages awaiting their return, running
-// thread, open loops) so that nearly every line is accepted.
+// thread, open loops) so that nearly every line is accepted.  A shape may
+// instead repeat one fixed pattern of events, the everyday traces that
+// stress one part of the reader or the views.
 #pragma once
 
 #include <random>
 #include <string>
 #include <vector>
 
+// The patterns, each between the long-lived instances 100 and 200 (tasks):
+// CallPairs: "CI 100", "ME 10 200", "MR";
+// NestedCalls: "CI 100", "ME 10 200", "CI 200", "ME 11 100", never returned;
+// DeepLoops: loopNesting "LS 1" lines, an action, as many "LE" lines.
+enum class TracePattern { Random, CallPairs, NestedCalls, DeepLoops };
+
 struct TraceShape {
+    TracePattern pattern = TracePattern::Random;
     int events = 100;           // event lines, roughly
     int blocks = 2;             // definition blocks
     int instancePool = 12;      // distinct dynamic ids in use
@@ -22,6 +31,8 @@ struct TraceShape {
     int syncWidth = 3;          // instances named by an SY line, at most
     int syncAllPercent = 30;    // synchronisations of all instances (SA) among them
     bool newTraces = true;      // sometimes an NT line before the first events
+    bool deletions = true;      // false: instances live to the end of the trace
+    int loopNesting = 2000;     // levels of the DeepLoops pattern
 };
 
 class TraceGenerator {
@@ -91,6 +102,7 @@ private:
     int runningThread() const;
     void write(const std::string& line);
     void definitions();
+    std::vector<std::string> repeatedPattern();
     void startTrace();
     void event();
     void newInstance();
