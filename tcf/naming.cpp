@@ -1,6 +1,7 @@
 // Naming formats: reading them from resource lists and producing instance
 // and loop names from them.
 #include "foundation/enum_text_p.h"
+#include "foundation/numbered_text_p.h"
 #include "tcf/load_messages_p.h"
 #include "tcf/tcf.h"
 
@@ -128,11 +129,12 @@ Naming::~Naming()
 QString Naming::processInstance(Naming* naming, int occurrence, const QString& staticName)
 {
     if (!naming) {
-        return QCoreApplication::translate("Naming", "obj%1:%2",
-                                           "%1 is an occurence number, %2 a class name; "
-                                           "result is displayed in trace viewer")
-            .arg(occurrence)
-            .arg(staticName);
+        const QString format = QCoreApplication::translate("Naming", "obj%1:%2",
+                                                           "%1 is an occurence number, %2 a class name; "
+                                                           "result is displayed in trace viewer");
+        if (format == QLatin1StringView("obj%1:%2"))
+            return numberedText(QLatin1StringView("obj"), occurrence, QLatin1StringView(":"), staticName);
+        return format.arg(occurrence).arg(staticName);
     }
     return fillFormat(naming, [&](QString& result, const NamingOp& op) {
         if (op.type == NamingOp::LITERAL)

@@ -1,14 +1,27 @@
 // Instances: binding their model and name, and recording the events at
 // which their activation bars start and end.
+#include "foundation/numbered_text_p.h"
 #include "tcf/tcf.h"
 #include "tdf/tdfreader.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 const int firstActivationCapacity = 20;
 const int activationGrowStep = 100;
+
+// Appends at the array's end.  Past the first growth step the step becomes
+// the capacity, so that the array doubles: a long-lived instance's records
+// are copied a constant number of times each, not once per hundred.
+void append(Array<TDFObject*>& array, TDFObject* event)
+{
+    if (array.count == array.capacity)
+        array.growStep = std::max(array.growStep, array.capacity);
+    array[array.count] = event;
+}
 
 }  // namespace
 
@@ -27,7 +40,7 @@ void TDFInstance::computeActivation(TDFObject* event, bool start)
     // event is then an end.
     const bool evenCount = activations->count % 2 == 0;
     const bool open = evenCount == (creatingMessage != nullptr);
-    const auto record = [this, event] { (*activations)[activations->count] = event; };
+    const auto record = [this, event] { append(*activations, event); };
 
     switch (event->type) {
     case TDF_MESSAGE:
@@ -74,10 +87,12 @@ void TDFInstance::setModeless(TDF* reader)
     model = nullptr;
     if (hasOwnName)
         return;
-    name_ = QCoreApplication::translate("Naming", "obj%1:?",
-                                        "%1 is an occurence number, result is for modeless instance and it's "
-                                        "displayed in trace viewer")
-                .arg(occurrence);
+    const QString format = QCoreApplication::translate("Naming", "obj%1:?",
+                                                       "%1 is an occurence number, result is for modeless instance "
+                                                       "and it's displayed in trace viewer");
+    name_ = format == QLatin1StringView("obj%1:?")
+        ? numberedText(QLatin1StringView("obj"), occurrence, QLatin1StringView(":?"))
+        : format.arg(occurrence);
 }
 
 TDFInstanceDelete* TDFInstance::instanceDelete()

@@ -213,7 +213,7 @@ public:
     unsigned long dynamicId = 0;               // the instance's id in the trace
     TDFMessage* creatingMessage = nullptr;     // message whose arrival created it
     unsigned long occurrence = 0;              // which binding of its model (or modeless one) it is
-    Array<TDFObject*>* activations = nullptr;  // owned; where activation bars start and end
+    Array<TDFObject*>* activations = nullptr;  // owned; where activation bars start and end; doubles past 100
     int activationDepth = 0;
     bool hasOwnName = false;
     TDFInstance* previous = nullptr;  // earlier, ended instance with the same id
