@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 TDFLineReader::TDFLineReader(int fd, std::size_t limit)
-    : fd_(fd), limit_(limit), block_(static_cast<char*>(std::malloc(blockSize)))
+    : fd_(fd), limit_(limit), block_(static_cast<char*>(std::malloc(blockSize + 1)))  // and a NUL after it
 {
 }
 
@@ -52,11 +52,34 @@ bool TDFLineReader::append(const char* bytes, std::size_t count)
     return true;
 }
 
+// The line from the block's start to `lineFeed`, handed out in place.
+TDFLineReader::Result TDFLineReader::lineInBlock(const char* lineFeed)
+{
+    current_ = block_ + blockStart_;
+    length_ = std::size_t(lineFeed - current_) + 1;
+    if (length_ - 1 > limit_)
+        return TooLong;
+    blockStart_ += length_;
+    borrowed_ = current_ + length_;
+    borrowedByte_ = *borrowed_;
+    *borrowed_ = '\0';
+    return Line;
+}
+
 TDFLineReader::Result TDFLineReader::next()
 {
     if (!block_)
         return NoMemory;
+    if (borrowed_) {
+        *borrowed_ = borrowedByte_;
+        borrowed_ = nullptr;
+    }
     length_ = 0;
+    if (blockStart_ != blockEnd_) {
+        const char* start = block_ + blockStart_;
+        if (const void* lineFeed = std::memchr(start, '\n', blockEnd_ - blockStart_))
+            return lineInBlock(static_cast<const char*>(lineFeed));
+    }
     for (;;) {
         if (blockStart_ == blockEnd_ && !fillBlock()) {
             if (error_)
@@ -71,6 +94,7 @@ TDFLineReader::Result TDFLineReader::next()
             return TooLong;
         if (!append(start, taken))
             return NoMemory;
+        current_ = line_;
         blockStart_ += taken;
         if (lineFeed)
             return Line;

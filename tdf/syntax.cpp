@@ -26,6 +26,16 @@ int digitValue(char c)
 
 Number scanNumber(const char*& cursor, unsigned long& value)
 {
+    // The usual case first: at most ten decimal digits, then a blank or the end.
+    unsigned long decimal = 0;
+    const char* digit = cursor;
+    while (digit - cursor < 10 && *digit >= '0' && *digit <= '9')
+        decimal = decimal * 10 + unsigned(*digit++ - '0');
+    if (digit != cursor && (*digit == '\0' || TDF::isWhite(*digit))) {
+        cursor = *digit ? digit + 1 : digit;
+        value = decimal;
+        return Number::Read;
+    }
     const char* p = cursor;
     int digits = 0;
     bool leadingZero = false;
