@@ -4,6 +4,8 @@
 
 #include "tcf/tcf.h"
 
+#include <vector>
+
 namespace {
 
 const char* const objectTypeTexts[] = {
@@ -174,6 +176,57 @@ void TDFThreadInfo::setColorIndex(int index)
 {
     if (thread && index != 0)
         thread->colorIndex = index;
+}
+
+struct TDFLoopPath::Level {
+    std::shared_ptr<const Level> outer;
+    int number = 0;
+    QString text;  // a path given whole, without outer levels
+};
+
+TDFLoopPath::TDFLoopPath(const QString& text)
+{
+    if (!text.isEmpty())
+        level_ = std::make_shared<const Level>(Level{nullptr, 0, text});
+}
+
+TDFLoopPath::TDFLoopPath(const TDFLoopPath& outer, int number)
+    : level_(std::make_shared<const Level>(Level{outer.level_, number, QString()}))
+{
+}
+
+QString TDFLoopPath::toString() const
+{
+    std::vector<const Level*> levels;
+    for (const Level* level = level_.get(); level; level = level->outer.get())
+        levels.push_back(level);
+    QString path;
+    for (auto level = levels.rbegin(); level != levels.rend(); ++level) {
+        if (!path.isEmpty())
+            path += QLatin1Char('.');
+        path += (*level)->text.isNull() ? QString::number((*level)->number) : (*level)->text;
+    }
+    return path;
+}
+
+QString TDFLoopStart::name() const
+{
+    if (!namedByNaming_)
+        return name_;
+    return Naming::processLoop(naming_, loopNumber, loopPath, int(iterations));
+}
+
+void TDFLoopStart::setName(const QString& name)
+{
+    name_ = name;
+    namedByNaming_ = false;
+}
+
+void TDFLoopStart::nameBy(Naming* naming)
+{
+    name_ = QString();
+    naming_ = naming;
+    namedByNaming_ = true;
 }
 
 TDFInstance* TDFInstanceList::search(unsigned long dynamicId)

@@ -4,8 +4,6 @@
 #include "tdf/reports_p.h"
 #include "tdf/tdfreader.h"
 
-#include <QStringList>
-
 #include <climits>
 
 namespace {
@@ -13,20 +11,10 @@ namespace {
 // Thread colours cycle through this many indexes.
 const int threadColorCount = 11;
 
-// "1.2.1": the sequence numbers of the open loop levels, outermost first.
-QString loopPath(const List<int>& levels)
-{
-    QString path;
-    for (int level : levels) {
-        if (!path.isEmpty())
-            path += QLatin1Char('.');
-        path += QString::number(level);
-    }
-    return path;
-}
-
 }  // namespace
 
+// A loop nested deeper than the limit is reported, with its end, and left
+// out: it would hold the whole stack of loops in its path and name.
 TDFObject* TDF::readLS(char* line, bool* created)
 {
     unsigned long iterations;
@@ -34,18 +22,22 @@ TDFObject* TDF::readLS(char* line, bool* created)
         error(TDFReport::MissingIterations);
         return nullptr;
     }
-    const QString path = loopPath(loopIterationStack);
-    const unsigned long number = loopCounter++;
-    QString name;
-    if (currentBlock && currentBlock->tcf)
-        name = Naming::processLoop(currentBlock->tcf->loopNaming, int(number), path, int(iterations));
+    if (openLoops.count >= maxLoopNesting) {
+        error(TDFReport::LoopsTooDeep, QString::number(maxLoopNesting));
+        ++loopsTooDeep;
+        return nullptr;
+    }
+    // The path of the loop it is nested in, and the sequence number at this level.
+    const TDFLoopPath outer = openLoops.count ? openLoops.last()->item->toLoopStart()->loopPath : TDFLoopPath();
+    const int number = loopIterationStack.last()->item;
     loopIterationStack.append(1);
     TDFLoopStart* start = factory()->newTDFLoopStart();
     start->iterations = iterations;
     start->instance = currentInstance;
-    start->setName(name);
-    start->loopNumber = int(number);
-    start->loopPath = path;
+    start->loopNumber = int(loopCounter++);
+    start->loopPath = TDFLoopPath(outer, number);
+    if (currentBlock && currentBlock->tcf)
+        start->nameBy(currentBlock->tcf->loopNaming);
     takeStyle(start);
     takeLink(start);
     appendTo(loopStarts, &start->listNode, start, created);
@@ -57,6 +49,11 @@ TDFObject* TDF::readLS(char* line, bool* created)
 
 TDFObject* TDF::readLE(char*, bool* created)
 {
+    if (loopsTooDeep) {
+        error(TDFReport::LoopsTooDeep, QString::number(maxLoopNesting));
+        --loopsTooDeep;
+        return nullptr;
+    }
     if (!openLoops.count) {
         error(TDFReport::LoopEndWithoutStart);
         return nullptr;

@@ -61,6 +61,7 @@ void TDF::reset(bool keepDefinitions)
     loopIterationStack.clear();
     loopIterationStack.append(1);
     loopCounter = 0;
+    loopsTooDeep = 0;
     loopFirstPending = false;
     currentBlock = nullptr;
     pendingStyle = nullptr;

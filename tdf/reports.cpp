@@ -149,6 +149,8 @@ constexpr ReportText reportTexts[] = {
      QT_TRANSLATE_NOOP3("Error", "missing iteration into loop start statement.", "")},
     {TDFReport::LoopEndWithoutStart, "Error",
      QT_TRANSLATE_NOOP3("Error", "can't found loop start for this end loop.", "")},
+    {TDFReport::LoopsTooDeep, "Load TDF",
+     QT_TRANSLATE_NOOP3("Load TDF", "loops nested deeper than %1", "%1 is the number of levels a trace may nest")},
     {TDFReport::ETAlreadySeen, "Error", QT_TRANSLATE_NOOP3("Error", "ET opcode already seen in traces", "")},
     {TDFReport::GANotInTriggerMode, "Error",
      QT_TRANSLATE_NOOP3("Error", "GA opcode cannot be used: not in external trigger mode (ET)", "")},

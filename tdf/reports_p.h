@@ -99,6 +99,7 @@ enum class TDFReport : int {
     // Loops, triggers and threads.
     MissingIterations,
     LoopEndWithoutStart,
+    LoopsTooDeep,
     ETAlreadySeen,
     GANotInTriggerMode,
     GAAlreadySeen,

@@ -15,7 +15,10 @@
 
 #include <QString>
 
+#include <memory>
+
 class Glyph;
+class Naming;
 class Style;
 class TCF;
 class ThreadState;
@@ -318,6 +321,23 @@ public:
 
 class TDFLoopEnd;
 
+// The path of a loop: the sequence numbers of its nesting levels, outermost
+// first, shown as "1.2".  A path shares the path of the loop it is nested
+// in and adds its own number: a loop costs the same whatever its depth, and
+// the text is built when asked for.
+class TDFLoopPath {
+public:
+    TDFLoopPath() = default;
+    TDFLoopPath(const QString& text);  // a path given whole; implicit, as a QString field was
+    TDFLoopPath(const TDFLoopPath& outer, int number);
+    QString toString() const;
+    operator QString() const { return toString(); }
+
+private:
+    struct Level;
+    std::shared_ptr<const Level> level_;  // null: the empty path
+};
+
 class TDFLoopStart : public TDFObject {
 public:
     TDFInstance* instance = nullptr;
@@ -325,12 +345,23 @@ public:
     unsigned long iterations = 0;
     int loopNumber = 0;                // loops started before this one in the trace
     TDFObject* firstObject = nullptr;  // the object read right after the start
-    QString loopPath;                  // "1.2": sequence numbers of the nesting levels
+    TDFLoopPath loopPath;              // "1.2": sequence numbers of the nesting levels
     TDFObjectNode* listNode = nullptr;
 
     TDFLoopStart() : TDFObject(TDF_LOOP_START) {}
     TDFLoopStart* toLoopStart() override { return this; }
+    // The own name; without one, after nameBy(), the name the loop naming
+    // gives for the loop's number, path and iterations.
+    QString name() const override;
+    void setName(const QString& name) override;
+    // Names the loop with a configuration's loop naming (null: the default
+    // format), when the name is asked for: the name holds the whole path.
+    void nameBy(Naming* naming);
     void write(TDFWriter& writer) override;
+
+private:
+    Naming* naming_ = nullptr;
+    bool namedByNaming_ = false;
 };
 
 class TDFLoopEnd : public TDFObject {

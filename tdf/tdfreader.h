@@ -16,7 +16,8 @@
 // default) or one that memory cannot hold is reported at its line, and the
 // rest of the file is not read.  A definition block or a block action still
 // open at the end of a file is reported there and abandoned, so that the
-// next file starts with events.
+// next file starts with events.  Loops nest at most maxLoopNesting levels
+// deep: a deeper loop start is reported and left out, and so is its end.
 #pragma once
 
 #include "tdf/tdf_db.h"
@@ -51,6 +52,7 @@ public:
     };
 
     static constexpr std::size_t defaultMaxLineLength = std::size_t(256) << 20;
+    static constexpr int maxLoopNesting = 1000;
 
     static TDFFactory* default_factory_;
 
@@ -225,6 +227,7 @@ private:
     friend class TDFIndexCheck;  // the tests compare the indexes with the walks they replace
 
     std::unique_ptr<TDFIndexes> indexes;
+    unsigned long loopsTooDeep = 0;      // loop starts left out and not ended yet
     int externalBlockCount = 0;          // the first blocks, handed in, are not the reader's
     TDFThread* retiredThread = nullptr;  // the current thread, kept over a reset
     QHash<QString, QTextCodec*> codecs;  // codecs looked up by NO lines

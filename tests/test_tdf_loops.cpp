@@ -2,6 +2,8 @@
 #include "test_tdf_support.h"
 
 #include <functional>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -294,6 +296,86 @@ TEST(TDFLoops, NewTraceStartsOverButKeepsBlocksThreadAndCounters)
     ASSERT_EQ(trace.reader.threads.count, 1);
     EXPECT_NE(trace.reader.currentThread, old);
     EXPECT_EQ(trace.reader.currentThread->colorIndex, 1) << "colours go on";
+}
+
+// Loops nest maxLoopNesting levels deep: a deeper start is reported and
+// left out, and so is its end, so that the loops around it end as usual.
+TEST(TDFLoops, NestingIsLimited)
+{
+    const int limit = TDF::maxLoopNesting;
+    Trace trace;
+    trace.begin(standardTrace);
+    std::string lines;
+    for (int level = 0; level < limit + 2; ++level)
+        lines += "LS 1\n";
+    for (int level = 0; level < limit + 3; ++level)
+        lines += "LE\n";
+    const std::string deeper = ": loops nested deeper than " + std::to_string(limit);
+    const auto at = [](int line) { return std::to_string(line); };
+    EXPECT_EQ(trace.read(lines),
+              (Texts{at(limit + 1) + deeper, at(limit + 2) + deeper, at(limit + 3) + deeper, at(limit + 4) + deeper,
+                     at(2 * limit + 5) + ": can't found loop start for this end loop."}));
+    ASSERT_EQ(trace.reader.loopStarts.count, limit);
+    EXPECT_EQ(trace.reader.loopEnds.count, limit);
+    const TDFLoopStart* deepest = trace.reader.loopStarts.last()->item->toLoopStart();
+    ASSERT_NE(deepest->loopEnd, nullptr);
+    EXPECT_EQ(deepest->loopEnd, trace.reader.loopEnds.head->item->toLoopEnd())
+        << "the first end kept closes the deepest loop kept";
+    EXPECT_EQ(QString(deepest->loopPath).count(u'.'), limit - 1);
+    EXPECT_EQ(loopState(trace.reader), "2 open 0");
+}
+
+// The path of every loop is the stack of sequence numbers when it starts,
+// and its name, made from the path, holds until it is given one of its own.
+TEST(TDFLoops, PathsFollowTheSequenceNumbersOfEveryLevel)
+{
+    Trace trace;
+    trace.begin(standardTrace);
+    std::mt19937 random(11);
+    std::vector<int> stack{1};
+    std::vector<std::string> paths;
+    for (int line = 0; line < 600; ++line) {
+        if (stack.size() > 1 && random() % 2) {
+            trace.line("LE");
+            stack.pop_back();
+            ++stack.back();
+            continue;
+        }
+        std::string path;
+        for (int level : stack)
+            path += (path.empty() ? "" : ".") + std::to_string(level);
+        paths.push_back(path);
+        trace.line("LS 4");
+        stack.push_back(1);
+    }
+    ASSERT_EQ(trace.reader.loopStarts.count, int(paths.size()));
+    size_t index = 0;
+    for (TDFObject* object : trace.reader.loopStarts) {
+        const TDFLoopStart* start = object->toLoopStart();
+        EXPECT_EQ(text(start->loopPath), paths[index]);
+        EXPECT_EQ(text(start->name()), "Loop" + paths[index++] + ":4");
+    }
+    TDFLoopStart* first = trace.reader.loopStarts.head->item->toLoopStart();
+    first->setName(QStringLiteral("own"));
+    EXPECT_EQ(text(first->name()), "own");
+    first->setName(QString());
+    EXPECT_TRUE(first->name().isNull()) << "an own null name is kept";
+}
+
+TEST(TDFLoops, PathTexts)
+{
+    const struct {
+        TDFLoopPath path;
+        const char* text;
+    } cases[] = {
+        {TDFLoopPath(), "null"},  // as a QString field not set
+        {TDFLoopPath(TDFLoopPath(), 1), "1"},
+        {TDFLoopPath(QStringLiteral("3.2")), "3.2"},
+        {TDFLoopPath(TDFLoopPath(QStringLiteral("3.2")), 12), "3.2.12"},
+        {TDFLoopPath(TDFLoopPath(TDFLoopPath(TDFLoopPath(), 2), 1), 7), "2.1.7"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(text(c.path.toString()), c.text);
 }
 
 }  // namespace
