@@ -369,4 +369,29 @@ TEST(TDFInstance, ActivationArrayGrowsByItsStep)
     EXPECT_EQ(instance.activations->data[119], &returns[59]);
 }
 
+TEST(TDFInstance, ActivationArrayDoublesPastItsFirstHundred)
+{
+    Bound task("task", "T");
+    const struct {
+        int records;
+        int capacity;
+    } cases[] = {{20, 20}, {21, 100}, {100, 100}, {101, 200}, {201, 400}, {1000, 1600}};
+    for (const auto& c : cases) {
+        TDFInstance instance;
+        instance.setModel(&task.model);
+        std::vector<TDFMessage> messages(size_t(c.records));
+        std::vector<TDFMessageReturn> returns(size_t(c.records));
+        std::vector<TDFObject*> events;
+        for (int i = 0; i < c.records; ++i) {
+            // Alternately a message that activates the instance and the return that ends it.
+            events.push_back(i % 2 ? static_cast<TDFObject*>(&returns[size_t(i)]) : &messages[size_t(i)]);
+            instance.computeActivation(events.back(), i % 2 == 0);
+        }
+        ASSERT_NE(instance.activations, nullptr);
+        EXPECT_EQ(instance.activations->count, c.records);
+        EXPECT_EQ(instance.activations->capacity, c.capacity) << c.records;
+        EXPECT_TRUE(std::equal(events.begin(), events.end(), instance.activations->data)) << c.records;
+    }
+}
+
 }  // namespace
