@@ -35,7 +35,7 @@ TDFObjectNode* TDF::takeThreadInfo()
 
 TDFObject* TDF::appendTo(List<TDFObject*>& list, TDFObjectNode** listNode, TDFObject* object, bool* created)
 {
-    appendObject(object);
+    place(object);
     *listNode = list.append(object);
     if (created)
         *created = true;
@@ -58,13 +58,15 @@ void TDF::appendPendingGlyph()
 
 void TDF::discardPendingNote()
 {
-    delete pendingNote;
+    if (pendingNote)
+        dispose(pendingNote);
     pendingNote = nullptr;
 }
 
 void TDF::discardPendingGlyph()
 {
-    delete pendingGlyph;
+    if (pendingGlyph)
+        dispose(pendingGlyph);
     pendingGlyph = nullptr;
 }
 
@@ -105,10 +107,10 @@ TDFInstance* TDF::findInstance(unsigned long dynamicId)
 
 TDFInstance* TDF::newInstance(unsigned long dynamicId, TDFInstance* previous)
 {
-    TDFInstance* instance = factory()->newTDFInstance();
+    TDFInstance* instance = maker()->newTDFInstance();
     instance->dynamicId = dynamicId;
     instance->previous = previous;
-    appendObject(instance);
+    place(instance);
     instance->tableNode = instanceTable.insert(instance);  // a new instance: no need to look
     instance->instancesNode = instances.append(instance);
     const TDFIndexes::Numbered numbered(indexes->nextSequence++, instance);
@@ -121,5 +123,5 @@ TDFInstance* TDF::newInstance(unsigned long dynamicId, TDFInstance* previous)
 void TDF::endInstance(TDFInstance* instance, TDFObject* deletion)
 {
     instance->deletion = deletion;
-    indexes->endedByTime.emplace(deletion->time, indexes->newestInstance[instance->dynamicId]);
+    indexes->addEnded(deletion->time, indexes->newestInstance[instance->dynamicId]);
 }

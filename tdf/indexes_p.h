@@ -6,7 +6,7 @@
 #include "tdf/flatmap_p.h"
 #include "tdf/tdfreader.h"
 
-#include <map>
+#include <algorithm>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -21,8 +21,9 @@ struct TDFIndexes {
     // The instances in the order of `instances`; ended ones are dropped when
     // a synchronisation of all looks at them.
     std::vector<Numbered> living;
-    // The ended instances by the time of their deletion.
-    std::multimap<unsigned long, Numbered> endedByTime;
+    // The ended instances, by the time of their deletion: a heap, latest first.
+    typedef std::pair<unsigned long, Numbered> Ended;
+    std::vector<Ended> endedByTime;
     // The newest call of each call id, and for a repeated id the call before.
     FlatMap<TDFMessageCall*> newestCall;
     std::unordered_map<const TDFMessageCall*, TDFMessageCall*> olderCall;
@@ -37,4 +38,31 @@ struct TDFIndexes {
     size_t runningIndex = 0;
 
     void clear() { *this = TDFIndexes(); }
+
+    void addEnded(unsigned long time, const Numbered& instance)
+    {
+        endedByTime.emplace_back(time, instance);
+        std::push_heap(endedByTime.begin(), endedByTime.end(), deletedEarlier);
+    }
+
+    // The ended instances entered with a time after `time`, in no order:
+    // below an entry of the heap that is not after it, none is.
+    std::vector<Numbered> endedAfter(unsigned long time) const
+    {
+        std::vector<Numbered> found;
+        std::vector<size_t> pending{0};
+        while (!pending.empty()) {
+            const size_t at = pending.back();
+            pending.pop_back();
+            if (at >= endedByTime.size() || endedByTime[at].first <= time)
+                continue;
+            found.push_back(endedByTime[at].second);
+            pending.push_back(2 * at + 1);
+            pending.push_back(2 * at + 2);
+        }
+        return found;
+    }
+
+private:
+    static bool deletedEarlier(const Ended& a, const Ended& b) { return a.first < b.first; }
 };

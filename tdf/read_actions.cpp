@@ -37,7 +37,7 @@ bool TDF::readTextOperand(char** line, QString& text, TDFDBText** model, bool em
 
 TDFAction* TDF::newAction(TDFDBText* model, TDFInstance* instance, const QString& text, bool* created)
 {
-    TDFAction* action = factory()->newTDFAction();
+    TDFAction* action = maker()->newTDFAction();
     action->model = model;
     action->instance = instance;
     action->setName(text);
@@ -94,7 +94,7 @@ TDFObject* TDF::readEA(char*, bool* created)
 TDFSynchronisation* TDF::newSynchronisation(List<TDFInstance*>* instances, TDFDBText* model, const QString& text,
                                             bool* created)
 {
-    TDFSynchronisation* synchronisation = factory()->newTDFSynchronisation();
+    TDFSynchronisation* synchronisation = maker()->newTDFSynchronisation();
     synchronisation->instances = instances;
     synchronisation->model = model;
     synchronisation->setName(text);
@@ -113,12 +113,13 @@ void TDF::appendSynchronisedInstances(List<TDFInstance*>* list)
     living.erase(std::remove_if(living.begin(), living.end(),
                                 [](const TDFIndexes::Numbered& entry) { return entry.second->deletion; }),
                  living.end());
-    std::vector<TDFIndexes::Numbered> endedLater;
-    const auto& ended = indexes->endedByTime;
-    for (auto entry = ended.upper_bound(currentTime); entry != ended.end(); ++entry) {
-        if (entry->second.second->deletion->time > currentTime)  // not an earlier deletion of the instance
-            endedLater.push_back(entry->second);
-    }
+    std::vector<TDFIndexes::Numbered> endedLater = indexes->endedAfter(currentTime);
+    endedLater.erase(std::remove_if(endedLater.begin(), endedLater.end(),
+                                    [this](const TDFIndexes::Numbered& entry) {
+                                        // an earlier deletion of an instance deleted again
+                                        return entry.second->deletion->time <= currentTime;
+                                    }),
+                     endedLater.end());
     std::sort(endedLater.begin(), endedLater.end());
     endedLater.erase(std::unique(endedLater.begin(), endedLater.end()), endedLater.end());
     std::vector<TDFIndexes::Numbered> merged;
@@ -210,7 +211,7 @@ void TDF::readNO(char* line)
     TDFDBText* model = nullptr;
     if (!readNoteText(&line, own, &model))
         return;
-    TDFNote* note = factory()->newTDFNote();
+    TDFNote* note = maker()->newTDFNote();
     note->model = model;
     note->setName(own);
     takeStyle(note);
@@ -290,7 +291,7 @@ void TDF::readGL(char* line)
     QString own;
     if (!readString(&line, own, true))
         error(TDFReport::CantReadGlyphText);  // the glyph is drawn without it
-    TDFGlyph* glyph = factory()->newTDFGlyph();
+    TDFGlyph* glyph = maker()->newTDFGlyph();
     glyph->glyphModel = glyphModel;
     glyph->model = model;
     glyph->setName(own);

@@ -138,7 +138,7 @@ TDFObject* TDF::readME(char* line, bool* created)
         }
     }
     if (!message) {
-        message = factory()->newTDFMessage();
+        message = maker()->newTDFMessage();
         message->sender = currentInstance;
         message->style_ = pendingStyle;
     }
@@ -205,11 +205,11 @@ TDFObject* TDF::readMC(char* line, bool* created)
             return nullptr;
         }
     }
-    TDFMessage* message = factory()->newTDFMessage();
+    TDFMessage* message = maker()->newTDFMessage();
     message->sender = senderInstance;
     message->model = model;
     takeStyle(message);
-    TDFMessageCall* call = factory()->newTDFMessageCall();
+    TDFMessageCall* call = maker()->newTDFMessageCall();
     message->awaitingCompletion = true;
     message->call = call;
     call->message = message;
@@ -247,7 +247,7 @@ TDFObject* TDF::readMR(char* line, bool* created)
     TDFMessage* message = findReturnedMessage(id == Optional::Absent, staticId);
     TDFMessageReturn* messageReturn = nullptr;
     if (message) {
-        messageReturn = factory()->newTDFMessageReturn();
+        messageReturn = maker()->newTDFMessageReturn();
         messageReturn->message = message;
         takeStyle(messageReturn);
         appendTo(messageReturns, &messageReturn->listNode, messageReturn, created);
@@ -304,7 +304,7 @@ TDFObject* TDF::readDI(char* line, bool* created)
     TDFMessageReturn* messageReturn = atReturn ? findDeletionReturn(staticId) : nullptr;
     if (instance == currentInstance)
         currentInstance = nullptr;
-    TDFInstanceDelete* deletion = factory()->newTDFInstanceDelete();
+    TDFInstanceDelete* deletion = maker()->newTDFInstanceDelete();
     deletion->instance = instance;
     deletion->setNote(pendingNote);
     takeStyle(deletion);
@@ -324,7 +324,7 @@ TDFObject* TDF::readDI(char* line, bool* created)
 
 TDFObject* TDF::readDA(char*, bool* created)
 {
-    TDFInstanceDeleteAll* deleteAll = factory()->newTDFInstanceDeleteAll();
+    TDFInstanceDeleteAll* deleteAll = maker()->newTDFInstanceDeleteAll();
     takeStyle(deleteAll);
     stamp(deleteAll);
     deleteAll->deletedInstances = new List<TDFInstance*>;

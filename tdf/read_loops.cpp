@@ -31,7 +31,7 @@ TDFObject* TDF::readLS(char* line, bool* created)
     const TDFLoopPath outer = openLoops.count ? openLoops.last()->item->toLoopStart()->loopPath : TDFLoopPath();
     const int number = loopIterationStack.last()->item;
     loopIterationStack.append(1);
-    TDFLoopStart* start = factory()->newTDFLoopStart();
+    TDFLoopStart* start = maker()->newTDFLoopStart();
     start->iterations = iterations;
     start->instance = currentInstance;
     start->loopNumber = int(loopCounter++);
@@ -59,7 +59,7 @@ TDFObject* TDF::readLE(char*, bool* created)
         return nullptr;
     }
     TDFLoopStart* start = openLoops.pop()->toLoopStart();
-    TDFLoopEnd* end = factory()->newTDFLoopEnd();
+    TDFLoopEnd* end = maker()->newTDFLoopEnd();
     end->instance = currentInstance;
     takeStyle(end);
     takeLink(end);
@@ -80,7 +80,7 @@ TDFObject* TDF::placeMarker(TDFObject* marker, bool* created)
     discardPendingGlyph();
     pendingStyle = nullptr;
     stamp(marker);
-    appendObject(marker);
+    place(marker);
     if (created)
         *created = true;
     return marker;
@@ -92,7 +92,7 @@ TDFObject* TDF::readET(char*, bool* created)
         error(TDFReport::ETAlreadySeen);
         return nullptr;
     }
-    externalTrigger = factory()->newTDFExternalTrigger();
+    externalTrigger = maker()->newTDFExternalTrigger();
     return placeMarker(externalTrigger, created);
 }
 
@@ -102,7 +102,7 @@ TDFObject* TDF::readGA(char*, bool* created)
         error(externalTrigger ? TDFReport::GAAlreadySeen : TDFReport::GANotInTriggerMode);
         return nullptr;
     }
-    TDFTriggerStart* start = factory()->newTDFTriggerStart();
+    TDFTriggerStart* start = maker()->newTDFTriggerStart();
     start->instance = currentInstance;
     triggerStart = start;
     return placeMarker(start, created);
@@ -121,7 +121,7 @@ TDFObject* TDF::readGS(char*, bool* created)
         error(problem);
         return nullptr;
     }
-    TDFTriggerStop* stop = factory()->newTDFTriggerStop();
+    TDFTriggerStop* stop = maker()->newTDFTriggerStop();
     stop->instance = currentInstance;
     triggerStop = stop;
     return placeMarker(stop, created);
@@ -132,8 +132,8 @@ TDFObject* TDF::readNT(char*)
     reset(true);
     runningThreadInfo = nullptr;
     currentThreadInfo = nullptr;
-    TDFNewTrace* newTrace = factory()->newTDFNewTrace();
-    appendObject(newTrace);
+    TDFNewTrace* newTrace = maker()->newTDFNewTrace();
+    place(newTrace);
     return newTrace;
 }
 
@@ -195,7 +195,7 @@ void TDF::readTI(char* line)
     if (!state)
         return error(TDFReport::CantRetrieveThreadState);
 
-    TDFThreadInfo* info = factory()->newTDFThreadInfo();
+    TDFThreadInfo* info = maker()->newTDFThreadInfo();
     info->thread = threadNumbered(threadId);
     if (!name.isNull())
         info->setName(name);
@@ -205,7 +205,7 @@ void TDF::readTI(char* line)
     stamp(info);
     info->listNode = threadInfos.append(info);
     currentThreadInfo = info->listNode;
-    appendObject(info);
+    place(info);
     if (stateId == 1) {
         currentThread = info->thread;
         runningThreadInfo = info->listNode;

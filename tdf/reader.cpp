@@ -2,6 +2,7 @@
 // list and the reading of files.
 #include "foundation/error.h"
 #include "host/qafileutil.h"
+#include "tdf/arena_p.h"
 #include "tdf/indexes_p.h"
 #include "tdf/linereader_p.h"
 #include "tdf/reports_p.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fcntl.h>
+#include <typeinfo>
 #include <unistd.h>
 
 TDFFactory* TDF::default_factory_ = nullptr;
@@ -21,7 +23,8 @@ const long long progressStep = 1 << 20;
 
 }  // namespace
 
-TDF::TDF(TCFList* list) : tcfList(list), indexes(std::make_unique<TDFIndexes>())
+TDF::TDF(TCFList* list)
+    : tcfList(list), indexes(std::make_unique<TDFIndexes>()), arena(std::make_unique<TDFArenaFactory>())
 {
     loopIterationStack.append(1);
 }
@@ -39,12 +42,16 @@ void TDF::reset(bool keepDefinitions)
     for (TDFObject* call : openCalls) {
         TDFMessage* message = call->toMessageCall()->message;
         if (message && !message->objectNode)
-            delete message;  // announced by MC, never completed: not in `objects`
+            dispose(message);  // announced by MC, never completed: not in `objects`
     }
     discardPendingNote();
     discardPendingGlyph();
     abandonBlockAction();
-    objects.deleteAll();
+    for (TDFObject* object : objects)
+        dispose(object);
+    objects.clear();
+    arena->release();
+    foreignObjects = false;
     sourceFiles.clear();
     if (!fileName.isNull())
         sourceFiles.push_back({fileName, 0});
@@ -174,9 +181,14 @@ void TDF::setDefinitionBlockList(const TDFDefinitionBlockList& list)
     externalBlocks = true;
 }
 
+bool TDF::silent() const
+{
+    return errorCount > errorLimit || skippingToNextBlock;
+}
+
 void TDF::error(const QString& message)
 {
-    if (errorCount > errorLimit || skippingToNextBlock)
+    if (silent())
         return;
     const QString text = errorCount == errorLimit ? TDFReports::text(TDFReport::ErrorLimit) : message;
     Error::error(text, fileName.isNull() ? QStringLiteral("<tdf>") : fileName, int(lineNumber), 0);
@@ -190,27 +202,54 @@ void TDF::warning(const QString& message)
 
 void TDF::warningAt(unsigned long line, const QString& message)
 {
-    if (errorCount > errorLimit || skippingToNextBlock)
+    if (silent())
         return;
     Error::warning(message, fileName.isNull() ? QStringLiteral("<tdf>") : fileName, int(line), 0);
 }
 
+// The reports by number are translated only when they are shown.
 void TDF::error(TDFReport report)
 {
-    error(TDFReports::text(report));
+    if (!silent())
+        error(TDFReports::text(report));
 }
 
 void TDF::error(TDFReport report, const QString& argument)
 {
-    error(TDFReports::text(report).arg(argument));
+    if (!silent())
+        error(TDFReports::text(report).arg(argument));
 }
 
 void TDF::warning(TDFReport report)
 {
-    warning(TDFReports::text(report));
+    if (!silent())
+        warning(TDFReports::text(report));
+}
+
+TDFFactory* TDF::maker()
+{
+    TDFFactory* installed = factory();
+    if (typeid(*installed) == typeid(TDFFactory))
+        return arena.get();
+    foreignObjects = true;
+    return installed;
+}
+
+void TDF::dispose(TDFObject* object)
+{
+    if (foreignObjects && !arena->owns(object))
+        delete object;
+    else
+        object->~TDFObject();  // its memory goes back with the arena's
 }
 
 void TDF::appendObject(TDFObject* object)
+{
+    foreignObjects = foreignObjects || !arena->owns(object);
+    place(object);
+}
+
+void TDF::place(TDFObject* object)
 {
     if (!object->line)
         object->line = (unsigned int)lineNumber;

@@ -18,6 +18,10 @@
 // open at the end of a file is reported there and abandoned, so that the
 // next file starts with events.  Loops nest at most maxLoopNesting levels
 // deep: a deeper loop start is reported and left out, and so is its end.
+//
+// With the default factory installed, the reader places its objects in
+// blocks of memory of its own, given back whole at a reset: it still runs
+// each object's destructor, but `delete` must not be called on them.
 #pragma once
 
 #include "tdf/tdf_db.h"
@@ -33,6 +37,7 @@
 
 class QTextCodec;
 class TCFList;
+class TDFArenaFactory;
 enum class TDFReport : int;
 struct TDFIndexes;
 
@@ -227,11 +232,21 @@ private:
     friend class TDFIndexCheck;  // the tests compare the indexes with the walks they replace
 
     std::unique_ptr<TDFIndexes> indexes;
-    unsigned long loopsTooDeep = 0;      // loop starts left out and not ended yet
-    int externalBlockCount = 0;          // the first blocks, handed in, are not the reader's
-    TDFThread* retiredThread = nullptr;  // the current thread, kept over a reset
-    QHash<QString, QTextCodec*> codecs;  // codecs looked up by NO lines
+    std::unique_ptr<TDFArenaFactory> arena;  // makes the objects while the default factory is installed
+    bool foreignObjects = false;             // some objects of `objects` are not in the arena
+    unsigned long loopsTooDeep = 0;          // loop starts left out and not ended yet
+    int externalBlockCount = 0;              // the first blocks, handed in, are not the reader's
+    TDFThread* retiredThread = nullptr;      // the current thread, kept over a reset
+    QHash<QString, QTextCodec*> codecs;      // codecs looked up by NO lines
 
+    // The factory of the objects read: the arena while the installed one is the default.
+    TDFFactory* maker();
+    // Appends an object that maker() made.
+    void place(TDFObject* object);
+    // Destroys one of the objects, as its factory made it.
+    void dispose(TDFObject* object);
+
+    bool silent() const;  // reports are not shown
     void error(TDFReport report);
     void error(TDFReport report, const QString& argument);
     void warning(TDFReport report);

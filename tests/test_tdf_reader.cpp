@@ -230,6 +230,38 @@ TEST(TDFReader, FactoryIsSharedByDefaultAndReplaceable)
     EXPECT_EQ(counting.messages, 2);
 }
 
+// Every object goes with its trace as its factory made it: those of the
+// default factory with the reader's memory, those of a host's factory and
+// those appended by hand by delete.  Every destructor runs.
+TEST(TDFReader, ObjectsOfEveryFactoryGoWithTheTrace)
+{
+    static int destroyed = 0;
+    struct Counted : TDFUserData {
+        ~Counted() override { ++destroyed; }
+    };
+    struct HostMessage : TDFMessage {
+        ~HostMessage() override { ++destroyed; }
+    };
+    struct HostFactory : TDFFactory {
+        TDFMessage* newTDFMessage() override { return new HostMessage; }
+    } host;
+    Trace trace;
+    trace.read(std::string(standardBlock) + "ME 10 1\n");
+    for (TDFObject* object : trace.reader.objects)
+        object->userData = new Counted;
+    trace.reader.setFactory(&host);
+    trace.read("ME 11 1\nMC 5 12\n");  // the call's message is in no list of objects
+    trace.reader.appendObject(new HostMessage);
+    trace.reader.setFactory(nullptr);
+    trace.read("ME 12 1\nNO \"left pending\"\n");
+    trace.reader.objects.last()->item->userData = new Counted;
+    EXPECT_EQ(trace.reader.objects.count, 6);
+    trace.reader.reset(false);
+    EXPECT_EQ(destroyed, 2 + 3 + 1);
+    EXPECT_EQ(trace.reader.objects.count, 0);
+    EXPECT_EQ(trace.read(std::string(standardBlock) + "ME 10 1\n"), Texts{}) << "the reader reads on";
+}
+
 class TraceFile : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -241,6 +273,27 @@ protected:
         return path;
     }
 };
+
+// Lines of every length around the size of the blocks the file is read by,
+// each read whole: those in a block where they lie, the others gathered.
+TEST_F(TraceFile, LinesAcrossTheReadBlocksAreReadWhole)
+{
+    std::string content = standardBlock;
+    std::vector<std::string> names;
+    for (int length = 1; content.size() < 4 * 65536; length = 1 + (length * 7 + 1013) % 9001) {
+        names.push_back(std::string(size_t(length), char('a' + names.size() % 26)));
+        content += "AC \"" + names.back() + "\" 0\n";
+    }
+    Trace trace;
+    EXPECT_TRUE(trace.reader.readFile(write("blocks.tdf", content)));
+    EXPECT_EQ(trace.reports.take(), Texts{});
+    ASSERT_EQ(trace.reader.actions.count, int(names.size()));
+    size_t index = 0;
+    for (TDFObject* action : trace.reader.actions) {
+        ASSERT_EQ(text(action->name()), names[index]) << "line " << action->line;
+        ++index;
+    }
+}
 
 TEST_F(TraceFile, MissingFileIsReportedWithoutTouchingTheReader)
 {
