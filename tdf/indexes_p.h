@@ -30,6 +30,32 @@ struct TDFIndexes {
     // The returns of the messages of each static message id, in the order
     // of messageReturns; the newest ones that got a deletion are dropped.
     std::unordered_map<unsigned long, std::vector<TDFMessageReturn*>> returnsByModel;
+    // The messages of `callStack` with a model, by the thread they were
+    // sent in and their model's block, with and without their model's id:
+    // the newest of each is on top.  An entry whose message has found its
+    // return the other way is dropped when it comes on top.
+    struct Awaiting {
+        TDFMessage* message;
+        TDFObjectNode* node;  // in callStack
+    };
+    struct ReturnKey {
+        const TDFThread* thread;
+        const TDFDefinitionBlock* block;
+        unsigned long model;  // the model's id; anyModel for every model
+        bool operator==(const ReturnKey& other) const
+        {
+            return thread == other.thread && block == other.block && model == other.model;
+        }
+    };
+    struct ReturnKeyHash {
+        size_t operator()(const ReturnKey& key) const
+        {
+            return std::hash<const void*>()(key.thread) * 31 + std::hash<const void*>()(key.block) * 7
+                + std::hash<unsigned long>()(key.model);
+        }
+    };
+    static constexpr unsigned long anyModel = ~0UL;  // beyond every static id
+    std::unordered_map<ReturnKey, std::vector<Awaiting>, ReturnKeyHash> awaiting;
     // The first thread of `threads` with each number.
     FlatMap<TDFThread*> threadByNum;
     // Every running thread info (state 1), in order, and where the running
@@ -38,6 +64,24 @@ struct TDFIndexes {
     size_t runningIndex = 0;
 
     void clear() { *this = TDFIndexes(); }
+
+    void await(TDFMessage* message, TDFObjectNode* node, const TDFDefinitionBlock* block, unsigned long model)
+    {
+        awaiting[{message->thread, block, anyModel}].push_back({message, node});
+        awaiting[{message->thread, block, model}].push_back({message, node});
+    }
+
+    // The messages a return finds, the newest last; null when there is none.
+    std::vector<Awaiting>* returns(const ReturnKey& key)
+    {
+        const auto found = awaiting.find(key);
+        if (found == awaiting.end())
+            return nullptr;
+        std::vector<Awaiting>& stack = found->second;
+        while (!stack.empty() && stack.back().message->messageReturn)
+            stack.pop_back();
+        return stack.empty() ? nullptr : &stack;
+    }
 
     void addEnded(unsigned long time, const Numbered& instance)
     {

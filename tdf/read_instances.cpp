@@ -145,7 +145,7 @@ TDFObject* TDF::readME(char* line, bool* created)
     message->receiver = receiver;
     message->setName(name);
     appendTo(messages, &message->listNode, message, created);
-    callStack.append(message);
+    TDFObjectNode* awaiting = callStack.append(message);
     if (receiverCreated)
         receiver->creatingMessage = message;
     if (activationTracking) {
@@ -172,7 +172,9 @@ TDFObject* TDF::readME(char* line, bool* created)
         ++usedMessageModelCount;
     }
     message->modelIndex = usedMessageModelCount;
-    if (!message->model)
+    if (message->model)
+        indexes->await(message, awaiting, message->model->block, message->model->id);
+    else
         error(TDFReport::MessageWithoutModel, QString::number(staticId));
     return message;
 }
@@ -224,18 +226,19 @@ TDFObject* TDF::readMC(char* line, bool* created)
     return call;
 }
 
+// The newest message of callStack, with a model, sent in the running
+// thread, of the selected block and not returned: of any model, or of the
+// model `staticId`.
 TDFMessage* TDF::findReturnedMessage(bool anyModel, unsigned long staticId)
 {
-    for (TDFObjectNode* node = callStack.last(); node; node = callStack.before(node)) {
-        TDFMessage* message = node->item->toMessage();
-        const TDFDBMessage* model = message->model;
-        if (model && (anyModel || model->id == staticId) && message->thread == currentThread
-            && model->block == currentBlock && !message->messageReturn) {
-            callStack.remove(node);
-            return message;
-        }
-    }
-    return nullptr;
+    std::vector<TDFIndexes::Awaiting>* stack =
+        indexes->returns({currentThread, currentBlock, anyModel ? TDFIndexes::anyModel : staticId});
+    if (!stack)
+        return nullptr;
+    const TDFIndexes::Awaiting found = stack->back();
+    stack->pop_back();
+    callStack.remove(found.node);
+    return found.message;
 }
 
 TDFObject* TDF::readMR(char* line, bool* created)

@@ -35,8 +35,34 @@ public:
         return callDifference();
     }
 
+    // The message a return would find, by index and by walk, for every
+    // model and for any: a text naming the first that differs, or an empty one.
+    std::string returnDifference()
+    {
+        for (unsigned long model : {10ul, 11ul, 12ul, 13ul, 14ul, 15ul, 16ul, 17ul, 999ul, TDFIndexes::anyModel}) {
+            const std::vector<TDFIndexes::Awaiting>* stack =
+                reader_.indexes->returns({reader_.currentThread, reader_.currentBlock, model});
+            if ((stack ? stack->back().message : nullptr) != walkReturned(model))
+                return "return of " + std::to_string(model);
+        }
+        return std::string();
+    }
+
 private:
     TDF& reader_;
+
+    TDFMessage* walkReturned(unsigned long model)
+    {
+        for (TDFObjectNode* node = reader_.callStack.last(); node; node = reader_.callStack.before(node)) {
+            TDFMessage* message = node->item->toMessage();
+            const TDFDBMessage* found = message->model;
+            if (found && (model == TDFIndexes::anyModel || found->id == model)
+                && message->thread == reader_.currentThread && found->block == reader_.currentBlock
+                && !message->messageReturn)
+                return message;
+        }
+        return nullptr;
+    }
 
     TDFMessageReturn* walkDeletionReturn(unsigned long model)
     {
@@ -136,6 +162,27 @@ TEST(TDFIndexes, AnswerAsTheWalksOverTheListsDo)
                 const std::string difference = check.difference(shape.instancePool);
                 ASSERT_EQ(difference, "") << "seed " << seed << ", line " << line << ": " << text;
             }
+        }
+    }
+}
+
+// The messages that returns find, by index and by the walk over the call
+// stack, on generated traces of calls in several threads and blocks.
+TEST(TDFIndexes, ReturnsFindTheMessagesTheWalkFinds)
+{
+    std::unique_ptr<TCFList> tcf = loadTCF(TraceGenerator::configuration());
+    TraceReports reports;
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        TraceShape shape;
+        shape.events = 600;
+        shape.callPercent = 40;
+        TDF reader(tcf.get());
+        TDFIndexCheck check(reader);
+        int line = 0;
+        for (const std::string& text : TraceGenerator(seed, shape).lines()) {
+            reader.read((text + '\n').c_str());
+            ++line;
+            ASSERT_EQ(check.returnDifference(), "") << "seed " << seed << ", line " << line << ": " << text;
         }
     }
 }
