@@ -7,9 +7,86 @@
 #include "tdf/tdfreader.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <unordered_map>
 #include <utility>
 #include <vector>
+
+// The messages of the call stack that returns may find (those with a
+// model), by the thread they were sent in and their model's block, with and
+// without their model's id, the newest of each last.  A message that found
+// its return through one of its two stacks is dropped from the other when
+// it comes on top.
+class AwaitedReturns {
+public:
+    struct Awaiting {
+        TDFMessage* message;
+        TDFObjectNode* node;  // in callStack
+    };
+    static constexpr unsigned long anyModel = 1UL << 34;  // static ids have at most ten decimal digits
+
+    void add(TDFMessage* message, TDFObjectNode* node, const TDFDefinitionBlock* block, unsigned long model)
+    {
+        const unsigned long place = placeOf(message->thread, block);
+        stack(place, anyModel, true)->push_back({message, node});
+        stack(place, model, true)->push_back({message, node});
+    }
+
+    // The messages a return of `thread` in `block` finds, of the model
+    // `model` or of any, the newest last; null when there is none.
+    std::vector<Awaiting>* find(const TDFThread* thread, const TDFDefinitionBlock* block, unsigned long model)
+    {
+        std::vector<Awaiting>* found = stack(placeOf(thread, block), model, false);
+        while (found && !found->empty() && found->back().message->messageReturn)
+            found->pop_back();
+        return found && !found->empty() ? found : nullptr;
+    }
+
+private:
+    FlatMap<unsigned long> numbers_;  // of threads and blocks, by address, from 1
+    FlatMap<unsigned long> places_;   // of each thread and block met together, from 1
+    FlatMap<size_t> stackOf_;         // by place and model: 1 + its index in stacks_
+    std::vector<std::vector<Awaiting>> stacks_;
+    const TDFThread* lastThread_ = nullptr;  // the place asked for last
+    const TDFDefinitionBlock* lastBlock_ = nullptr;
+    unsigned long lastPlace_ = 0;
+
+    static unsigned long numberIn(FlatMap<unsigned long>& numbers, unsigned long key)
+    {
+        unsigned long& number = numbers[key];
+        if (!number)
+            number = numbers.size();
+        return number;
+    }
+
+    static unsigned long address(const void* pointer) { return reinterpret_cast<std::uintptr_t>(pointer); }
+
+    unsigned long placeOf(const TDFThread* thread, const TDFDefinitionBlock* block)
+    {
+        if (!lastPlace_ || thread != lastThread_ || block != lastBlock_) {
+            const unsigned long threadNumber = numberIn(numbers_, address(thread));
+            lastPlace_ = numberIn(places_, threadNumber << 32 | numberIn(numbers_, address(block)));
+            lastThread_ = thread;
+            lastBlock_ = block;
+        }
+        return lastPlace_;
+    }
+
+    std::vector<Awaiting>* stack(unsigned long place, unsigned long model, bool add)
+    {
+        const unsigned long key = place << 35 | model;
+        if (!add) {
+            const size_t* found = stackOf_.find(key);
+            return found ? &stacks_[*found - 1] : nullptr;
+        }
+        size_t& index = stackOf_[key];
+        if (!index) {
+            stacks_.emplace_back();
+            index = stacks_.size();
+        }
+        return &stacks_[index - 1];
+    }
+};
 
 struct TDFIndexes {
     // An instance with its position in the order of `instances`.
@@ -30,32 +107,8 @@ struct TDFIndexes {
     // The returns of the messages of each static message id, in the order
     // of messageReturns; the newest ones that got a deletion are dropped.
     std::unordered_map<unsigned long, std::vector<TDFMessageReturn*>> returnsByModel;
-    // The messages of `callStack` with a model, by the thread they were
-    // sent in and their model's block, with and without their model's id:
-    // the newest of each is on top.  An entry whose message has found its
-    // return the other way is dropped when it comes on top.
-    struct Awaiting {
-        TDFMessage* message;
-        TDFObjectNode* node;  // in callStack
-    };
-    struct ReturnKey {
-        const TDFThread* thread;
-        const TDFDefinitionBlock* block;
-        unsigned long model;  // the model's id; anyModel for every model
-        bool operator==(const ReturnKey& other) const
-        {
-            return thread == other.thread && block == other.block && model == other.model;
-        }
-    };
-    struct ReturnKeyHash {
-        size_t operator()(const ReturnKey& key) const
-        {
-            return std::hash<const void*>()(key.thread) * 31 + std::hash<const void*>()(key.block) * 7
-                + std::hash<unsigned long>()(key.model);
-        }
-    };
-    static constexpr unsigned long anyModel = ~0UL;  // beyond every static id
-    std::unordered_map<ReturnKey, std::vector<Awaiting>, ReturnKeyHash> awaiting;
+    // The messages of `callStack` that returns may find.
+    AwaitedReturns awaiting;
     // The first thread of `threads` with each number.
     FlatMap<TDFThread*> threadByNum;
     // Every running thread info (state 1), in order, and where the running
@@ -64,24 +117,6 @@ struct TDFIndexes {
     size_t runningIndex = 0;
 
     void clear() { *this = TDFIndexes(); }
-
-    void await(TDFMessage* message, TDFObjectNode* node, const TDFDefinitionBlock* block, unsigned long model)
-    {
-        awaiting[{message->thread, block, anyModel}].push_back({message, node});
-        awaiting[{message->thread, block, model}].push_back({message, node});
-    }
-
-    // The messages a return finds, the newest last; null when there is none.
-    std::vector<Awaiting>* returns(const ReturnKey& key)
-    {
-        const auto found = awaiting.find(key);
-        if (found == awaiting.end())
-            return nullptr;
-        std::vector<Awaiting>& stack = found->second;
-        while (!stack.empty() && stack.back().message->messageReturn)
-            stack.pop_back();
-        return stack.empty() ? nullptr : &stack;
-    }
 
     void addEnded(unsigned long time, const Numbered& instance)
     {

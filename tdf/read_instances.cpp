@@ -173,7 +173,7 @@ TDFObject* TDF::readME(char* line, bool* created)
     }
     message->modelIndex = usedMessageModelCount;
     if (message->model)
-        indexes->await(message, awaiting, message->model->block, message->model->id);
+        indexes->awaiting.add(message, awaiting, message->model->block, message->model->id);
     else
         error(TDFReport::MessageWithoutModel, QString::number(staticId));
     return message;
@@ -231,11 +231,11 @@ TDFObject* TDF::readMC(char* line, bool* created)
 // model `staticId`.
 TDFMessage* TDF::findReturnedMessage(bool anyModel, unsigned long staticId)
 {
-    std::vector<TDFIndexes::Awaiting>* stack =
-        indexes->returns({currentThread, currentBlock, anyModel ? TDFIndexes::anyModel : staticId});
+    std::vector<AwaitedReturns::Awaiting>* stack =
+        indexes->awaiting.find(currentThread, currentBlock, anyModel ? AwaitedReturns::anyModel : staticId);
     if (!stack)
         return nullptr;
-    const TDFIndexes::Awaiting found = stack->back();
+    const AwaitedReturns::Awaiting found = stack->back();
     stack->pop_back();
     callStack.remove(found.node);
     return found.message;

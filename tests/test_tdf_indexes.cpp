@@ -39,9 +39,9 @@ public:
     // model and for any: a text naming the first that differs, or an empty one.
     std::string returnDifference()
     {
-        for (unsigned long model : {10ul, 11ul, 12ul, 13ul, 14ul, 15ul, 16ul, 17ul, 999ul, TDFIndexes::anyModel}) {
-            const std::vector<TDFIndexes::Awaiting>* stack =
-                reader_.indexes->returns({reader_.currentThread, reader_.currentBlock, model});
+        for (unsigned long model : {10ul, 11ul, 12ul, 13ul, 14ul, 15ul, 16ul, 17ul, 999ul, AwaitedReturns::anyModel}) {
+            const std::vector<AwaitedReturns::Awaiting>* stack =
+                reader_.indexes->awaiting.find(reader_.currentThread, reader_.currentBlock, model);
             if ((stack ? stack->back().message : nullptr) != walkReturned(model))
                 return "return of " + std::to_string(model);
         }
@@ -56,7 +56,7 @@ private:
         for (TDFObjectNode* node = reader_.callStack.last(); node; node = reader_.callStack.before(node)) {
             TDFMessage* message = node->item->toMessage();
             const TDFDBMessage* found = message->model;
-            if (found && (model == TDFIndexes::anyModel || found->id == model)
+            if (found && (model == AwaitedReturns::anyModel || found->id == model)
                 && message->thread == reader_.currentThread && found->block == reader_.currentBlock
                 && !message->messageReturn)
                 return message;
