@@ -109,6 +109,11 @@ struct TDFIndexes {
     std::unordered_map<unsigned long, std::vector<TDFMessageReturn*>> returnsByModel;
     // The messages of `callStack` that returns may find.
     AwaitedReturns awaiting;
+    // The SY line (counted in `synchronisations`) that named each instance
+    // last, by its address: an instance named twice on a line is found
+    // without a set per line.
+    FlatMap<unsigned long> lastSynchronisation;
+    unsigned long synchronisations = 0;
     // The first thread of `threads` with each number.
     FlatMap<TDFThread*> threadByNum;
     // Every running thread info (state 1), in order, and where the running

@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <iterator>
-#include <unordered_set>
 
 bool TDF::readTextOperand(char** line, QString& text, TDFDBText** model, bool emptyIsNumber, TDFReport none,
                           TDFReport notFound)
@@ -157,20 +157,23 @@ TDFObject* TDF::readSY(char* line, bool* created)
         return nullptr;
     readWhite(&line);
     auto* list = new List<TDFInstance*>;
-    std::unordered_set<TDFInstance*> included;
+    const unsigned long thisLine = ++indexes->synchronisations;
     unsigned long dynamicId;
     bool anyId = false;
     while (readNumber(&line, &dynamicId)) {
         anyId = true;
         TDFInstance* instance = dynamicId ? findInstance(dynamicId) : nullptr;  // null: the world
-        const bool repeated = instance && included.count(instance);
+        const unsigned long address = reinterpret_cast<std::uintptr_t>(instance);
+        const unsigned long* named = instance ? indexes->lastSynchronisation.find(address) : nullptr;
+        const bool repeated = named && *named == thisLine;
         if (repeated)
             error(TDFReport::AlreadySynchronised, QString::number(dynamicId));
         if (instance && instance->deletion) {
             error(TDFReport::DestroyedAtSynchronisation, QString::number(dynamicId));
         } else if (!repeated) {
             list->append(instance);
-            included.insert(instance);
+            if (instance)
+                indexes->lastSynchronisation[address] = thisLine;
         }
     }
     if (!anyId)
