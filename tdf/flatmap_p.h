@@ -39,6 +39,14 @@ public:
         return slot.value;
     }
 
+    // Starts loading the memory where `key` is looked for, so that a lookup
+    // a little later finds it in the cache.
+    void prefetch(unsigned long key) const
+    {
+        if (!slots_.empty())
+            __builtin_prefetch(&slots_[slotOf(key)]);
+    }
+
     size_t size() const { return size_; }
 
     void clear()

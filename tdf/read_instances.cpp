@@ -184,8 +184,10 @@ TDFObject* TDF::readMC(char* line, bool* created)
     unsigned long callId;
     unsigned long staticId;
     unsigned long senderId;
-    if (!readOperand(&line, &callId, TDFReport::CantReadCallId)
-        || !readOperand(&line, &staticId, TDFReport::CantReadCallStaticId))
+    if (!readOperand(&line, &callId, TDFReport::CantReadCallId))
+        return nullptr;
+    indexes->newestCall.prefetch(callId);  // a new call id is seldom in the cache
+    if (!readOperand(&line, &staticId, TDFReport::CantReadCallStaticId))
         return nullptr;
     const Optional sender = readOptionalOperand(&line, &senderId, TDFReport::CantReadInstanceId);
     if (sender == Optional::Failed)
