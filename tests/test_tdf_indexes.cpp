@@ -170,19 +170,20 @@ TEST(TDFIndexes, AnswerAsTheWalksOverTheListsDo)
 // stack, on generated traces of calls in several threads and blocks.
 TEST(TDFIndexes, ReturnsFindTheMessagesTheWalkFinds)
 {
+    TraceShape shape;
+    shape.events = 600;
+    shape.callPercent = 40;
+    shape.idleThreadPercent = 30;
     std::unique_ptr<TCFList> tcf = loadTCF(TraceGenerator::configuration());
     TraceReports reports;
     for (unsigned seed = 1; seed <= 20; ++seed) {
-        TraceShape shape;
-        shape.events = 600;
-        shape.callPercent = 40;
+        const std::vector<std::string> lines = TraceGenerator(seed, shape).lines();
         TDF reader(tcf.get());
         TDFIndexCheck check(reader);
-        int line = 0;
-        for (const std::string& text : TraceGenerator(seed, shape).lines()) {
-            reader.read((text + '\n').c_str());
-            ++line;
-            ASSERT_EQ(check.returnDifference(), "") << "seed " << seed << ", line " << line << ": " << text;
+        for (size_t index = 0; index < lines.size(); ++index) {
+            reader.read((lines[index] + '\n').c_str());
+            ASSERT_EQ(check.returnDifference(), "")
+                << "seed " << seed << ", line " << index + 1 << ": " << lines[index];
         }
     }
 }
