@@ -4,6 +4,9 @@
 
 #include <QTextCodec>
 
+#include <random>
+#include <vector>
+
 namespace {
 
 struct Case {
@@ -298,6 +301,42 @@ TEST(TDFActions, WithoutBlockOrConfiguration)
     world.begin("DB \"U\"\nID 5\nED\nSF 2 5\n");
     EXPECT_EQ(world.read("SA \"w\"\nGL 1\n"), Texts{"2: can't retrieve glyph model"});
     EXPECT_EQ(census(world.reader), "sync w [world]");
+}
+
+// A synchronisation of all takes the instances alive at the current time,
+// those ended later than it too, whatever order the times come in.
+TEST(TDFSynchronisations, AllTakesTheInstancesAliveAtTheCurrentTime)
+{
+    Trace trace;
+    trace.begin(standardBlock);
+    std::mt19937 random(5);
+    for (int line = 0; line < 2000; ++line) {
+        const unsigned id = 1 + random() % 40;
+        switch (random() % 4) {
+        case 0:
+            trace.line("NI 1 " + std::to_string(id));
+            break;
+        case 1:
+            trace.line("DI " + std::to_string(id));
+            break;
+        case 2:
+            trace.line("TM " + std::to_string(random() % 1000));
+            break;
+        default:
+            TDFObject* made = trace.line("SA \"s\"");
+            std::vector<const TDFInstance*> expected;
+            for (const TDFInstance* instance : trace.reader.instances) {
+                if (!instance->deletion || instance->deletion->time > trace.reader.currentTime)
+                    expected.push_back(instance);
+            }
+            const List<TDFInstance*>* taken = made ? made->toSynchronisation()->instances : nullptr;
+            ASSERT_EQ(taken ? std::vector<const TDFInstance*>(taken->begin(), taken->end())
+                            : std::vector<const TDFInstance*>(),
+                      expected)
+                << "line " << line;
+        }
+    }
+    trace.reports.take();
 }
 
 }  // namespace
