@@ -22,8 +22,9 @@ sys.path.insert(0, os.path.join(ROOT, "tests", "support"))
 import make_trace  # noqa: E402
 from headless_chromium import chromium  # noqa: E402
 
-CONFIG = os.path.join(ROOT, "examples", "config", "sequence.qares")
-RTOS = os.path.join(ROOT, "examples", "traces", "rtos.tdf")
+# As a user in the project's folder names them (the pages show where events came from).
+CONFIG = os.path.join("examples", "config", "sequence.qares")
+RTOS = os.path.join("examples", "traces", "rtos.tdf")
 TRACETOOL = OUTPUT = None
 
 # Names that markup, scripts and terminals would interpret.
@@ -37,7 +38,7 @@ HOSTILE = [
 
 
 def tracetool(*arguments):
-    return subprocess.run([TRACETOOL, *arguments], capture_output=True, text=True)
+    return subprocess.run([TRACETOOL, *arguments], capture_output=True, text=True, cwd=ROOT)
 
 
 def make_page(name, *arguments):
