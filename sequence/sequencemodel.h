@@ -187,6 +187,10 @@ public:
     QString timeText(unsigned long long time) const;
     // The row of the event at `position` among the trace's objects; -1 when it has none.
     int eventAt(int position) const;
+    // The unit of the trace's times (none when it named none, or one not
+    // known) and the text its TU line gave (null without one).
+    TDFTimeUnitType timeUnit() const { return timeUnit_; }
+    const QString& timeUnitName() const { return timeUnitName_; }
 
 private:
     friend class SequenceBuilder;
