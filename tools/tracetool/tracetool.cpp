@@ -8,7 +8,8 @@
 namespace {
 
 const Command* const commands[] = {
-    &configCommand, &checkCommand, &dumpCommand, &statsCommand, &rewriteCommand, &renderCommand, &exportCommand,
+    &configCommand,  &checkCommand,  &dumpCommand,   &statsCommand,
+    &rewriteCommand, &renderCommand, &exportCommand, &diffCommand,
 };
 
 const Program tracetool = {

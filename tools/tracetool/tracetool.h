@@ -13,3 +13,4 @@ extern const Command statsCommand;
 extern const Command rewriteCommand;
 extern const Command renderCommand;
 extern const Command exportCommand;
+extern const Command diffCommand;

@@ -84,8 +84,10 @@ bool pattern(const QString& option, const QString& text, QRegularExpression* exp
     return false;
 }
 
-bool patterns(const QCommandLineParser& parser, const QCommandLineOption& option, QList<QRegularExpression>* list,
-              int* status)
+}  // namespace
+
+bool patternArguments(const QCommandLineParser& parser, const QCommandLineOption& option,
+                      QList<QRegularExpression>* list, int* status)
 {
     for (const QString& text : parser.values(option)) {
         QRegularExpression expression;
@@ -95,6 +97,8 @@ bool patterns(const QCommandLineParser& parser, const QCommandLineOption& option
     }
     return true;
 }
+
+namespace {
 
 bool components(const QCommandLineParser& parser, QList<SequenceOptions::Component>* list, int* status)
 {
@@ -147,9 +151,9 @@ bool viewArguments(const QCommandLineParser& parser, SequenceOptions* options, i
     if (parser.isSet(timeFormatOption()))
         options->timeFormat = parser.value(timeFormatOption());
     return windowArguments(parser, &options->from, &options->count, status)
-        && patterns(parser, onlyOption(), &options->only, status)
-        && patterns(parser, hideOption(), &options->hide, status) && components(parser, &options->components, status)
-        && threads(parser, &options->threads, status);
+        && patternArguments(parser, onlyOption(), &options->only, status)
+        && patternArguments(parser, hideOption(), &options->hide, status)
+        && components(parser, &options->components, status) && threads(parser, &options->threads, status);
 }
 
 bool viewWindowInTrace(const QCommandLineParser& parser, const TDF& reader, SequenceOptions* options, int* status)
