@@ -8,24 +8,52 @@
 #include <QHash>
 #include <QString>
 
+#include <deque>
 #include <vector>
 
 class EventKeys {
 public:
-    explicit EventKeys(const CompareOptions& options) : options_(options) {}
+    // Room for the keys of `events` events in all.
+    EventKeys(const CompareOptions& options, std::size_t events);
 
-    // One key per event of the model; keys of both models come from the same
-    // table, so that they compare.
+    // One key per event of the model, from 0 up; keys of both models come
+    // from the same table, so that they compare.  The model must outlive
+    // the table.
     std::vector<int> keysOf(const SequenceModel& model);
 
 private:
-    const CompareOptions& options_;
-    QHash<QString, int> texts_;      // masked names and labels
-    QHash<QString, int> labels_;     // labels as read, to their masked texts' keys (with masks only)
-    QHash<QByteArray, int> events_;  // an event's fields as integers
+    // What an event is compared by.
+    struct Fields {
+        int kind = 0;
+        int from = -1;  // participants' keys; -1 for none
+        int to = -1;
+        int crossed = -1;                // the key of the participants crossed; -1 for none
+        const QString* label = nullptr;  // masked: the model's own label, or one of maskedTexts_
 
-    int textKey(const QString& text);
-    int labelKey(const QString& label);
+        bool operator==(const Fields& other) const
+        {
+            return kind == other.kind && from == other.from && to == other.to && crossed == other.crossed
+                && *label == *other.label;
+        }
+    };
+    // A slot of the open-addressing table of fields: the hash of its
+    // fields, so that a probe looks at the fields only when hashes match.
+    struct Slot {
+        unsigned hash = 0;
+        int key = -1;  // -1: free
+    };
+
+    const CompareOptions& options_;
+    QHash<QString, int> names_;              // masked participant names
+    QHash<QString, const QString*> masked_;  // labels as read, to their masked texts (with masks only)
+    std::deque<QString> maskedTexts_;
+    QHash<QByteArray, int> crossed_;  // sorted lists of participants' keys
+    std::vector<Fields> fields_;      // by key
+    std::vector<Slot> slots_;         // a power of two of them, at most half used
+
+    QString masked(const QString& text) const;
+    const QString* labelOf(const SequenceEvent& event);
     int participantKey(const SequenceParticipant& participant);
-    int eventKey(const SequenceEvent& event, const std::vector<int>& participants, std::vector<int>& fields);
+    int crossedKey(const SequenceEvent& event, const std::vector<int>& participants);
+    int intern(const Fields& fields);
 };

@@ -88,7 +88,7 @@ std::vector<TimingChange> timingChanges(const SequenceModel& golden, const Seque
 
 TraceComparison compareTraces(const SequenceModel& golden, const SequenceModel& run, const CompareOptions& options)
 {
-    EventKeys keys(options);
+    EventKeys keys(options, golden.events.size() + run.events.size());
     const std::vector<int> goldenKeys = keys.keysOf(golden);
     const std::vector<int> runKeys = keys.keysOf(run);
     Alignment alignment = alignSequences(goldenKeys, runKeys);
