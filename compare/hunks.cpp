@@ -78,7 +78,7 @@ std::vector<DiffHunk> diffHunks(const TraceComparison& comparison, int goldenEve
     std::vector<DiffHunk> hunks;
     for (std::size_t first = 0; first < changes.size();) {
         std::size_t last = first;
-        while (last + 1 < changes.size() && changes[last + 1].goldenFrom - changes[last].goldenTo <= 2 * context)
+        while (last + 1 < changes.size() && changes[last + 1].goldenFrom - changes[last].goldenTo <= 2LL * context)
             ++last;
         hunks.push_back(hunkOf(&changes[first], &changes[last], context, goldenEvents));
         first = last + 1;

@@ -2,8 +2,9 @@
 # Works on the bundled example traces with tracetool: checks them (the
 # trace of typical mistakes shows its positioned reports), counts what the
 # example trace holds, prints the start of its dump, writes it back through
-# the trace writer (and checks that), and exports it as
-# PlantUML and Mermaid diagrams.
+# the trace writer (and checks that), exports it as
+# PlantUML and Mermaid diagrams, and compares it with a changed copy as a
+# test script checks a run against its golden run.
 # Usage: scripts/demo-traces.sh BUILD_DIR OUTPUT_DIR
 set -eu
 if [ $# -ne 2 ]; then
@@ -43,3 +44,7 @@ for format in plantuml mermaid; do
     "$tool" export --format $format -o "$out/sequence.$extension" "$config" traces/rtos.tdf
     echo "$format diagram: $out/sequence.$extension"
 done
+echo
+echo "-- tracetool diff traces/rtos.tdf against a changed copy (they differ: exit status 1)"
+sed -e 's/^ME 12 100$/ME 13 100/' -e '/^AC 21 200$/d' -e 's/^TM 2000$/TM 2600/' traces/rtos.tdf >"$out/rtos-run.tdf"
+"$tool" diff --time-tolerance 20% --context 1 "$config" traces/rtos.tdf "$out/rtos-run.tdf" || [ $? -eq 1 ]

@@ -64,6 +64,7 @@ TEST_F(TraceToolDiff, ExitStatuses)
         {{"--time-tolerance", "0", config, rtos, inNs}, 0, ""},
         {{"--time-tolerance", "1ms", config, rtos, run}, 1, ""},
         {{"--time-tolerance", "1ms", "--only", "Motor", config, rtos, run}, 0, ""},
+        {{"--context", "99999999999", config, rtos, run}, 1, ""},
         {{config, mistakes, mistakes}, 1, "restart analyzing at this line (2 lines skipped)\n"},
         {{config, rtos}, 2, "tracetool: no run trace given" + usage},
         {{config, rtos, rtos, rtos}, 2, "tracetool: diff compares two traces, not 3" + usage},
