@@ -71,6 +71,9 @@ private:
     std::vector<int> backward_;  // per diagonal, the furthest x reached back from the end
     std::vector<MatchedRun> runs_;
     bool minimal_ = true;
+    // The diagonals the two searches have reached, every other one of them.
+    int forwardMin_ = 0, forwardMax_ = 0, backwardMin_ = 0, backwardMax_ = 0;
+    bool odd_ = false;  // the two searches' middle diagonals are an odd distance apart
 
     // The box of a[aLow, aHigh) and b[bLow, bHigh) being searched.
     struct Box {
@@ -82,10 +85,6 @@ private:
     bool stepForward(const Box& box, int* x, int* y);
     bool stepBackward(const Box& box, int* x, int* y);
     std::pair<int, int> furthest(const Box& box) const;
-
-    // The diagonals each search has reached, every other one of them.
-    int forwardMin_ = 0, forwardMax_ = 0, backwardMin_ = 0, backwardMax_ = 0;
-    bool odd_ = false;
 };
 
 // Aligns a[aLow, aHigh) with b[bLow, bHigh), appending the matched runs in order.

@@ -13,7 +13,8 @@
 
 class EventKeys {
 public:
-    // Room for the keys of `events` events in all.
+    // A table for `events` events in all, the events of every model it is
+    // given; it has room for no more.
     EventKeys(const CompareOptions& options, std::size_t events);
 
     // One key per event of the model, from 0 up; keys of both models come
