@@ -15,7 +15,8 @@
 // walk them.
 //
 // With `compareTimes`, the events matched on both sides are compared by
-// their timing too: the time since the previous matched event, on each side.
+// their timing too: the time since the previous matched event, on each side
+// (events without a time of their own, new traces, are left out).
 // An interval that grew or shrank by more than the tolerance is reported.
 // Traces of different time units are compared in the finer of the two (and
 // by their plain counts when only one of them names its unit).
