@@ -9,15 +9,11 @@
 //   processes do not count.
 // SSV_BENCH_EVENTS sets N (200000); the big trace has 10 N events.  Traces
 // are generated once into ./bench_traces.
+#include "bench_support.h"
 #include "foundation/error.h"
 #include "sequence/sequencemodel.h"
-#include "support/trace_generator.h"
-#include "tcf/tcf.h"
 #include "tdf/tdf.h"
 #include "tdf/tdfwrt.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 #include <benchmark/benchmark.h>
 
@@ -35,35 +31,10 @@ namespace {
 
 void countReport(Error::Severity, const QString&, const QString&, int, int) {}
 
-TCFList* configuration()
-{
-    static const std::unique_ptr<TCFList> list = [] {
-        std::unique_ptr<QARes> root(readResourceText(TraceGenerator::configuration(), QStringLiteral("g.qares")));
-        return std::unique_ptr<TCFList>(readTCFFromResources(root.get()));
-    }();
-    return list.get();
-}
-
 int eventsN()
 {
     const char* value = std::getenv("SSV_BENCH_EVENTS");
     return value ? std::max(1000, std::atoi(value)) : 200000;
-}
-
-// The trace of `shape` with `events` events, generated once.
-std::string traceFile(const std::string& name, TraceShape shape, int events)
-{
-    QDir().mkpath(QStringLiteral("bench_traces"));
-    const std::string path = "bench_traces/" + name + '-' + std::to_string(events) + ".tdf";
-    if (QFileInfo::exists(QString::fromStdString(path)))
-        return path;
-    shape.events = events;
-    std::ofstream out(path + ".part");
-    for (const std::string& line : TraceGenerator(42, shape).lines())
-        out << line << '\n';
-    out.close();
-    std::rename((path + ".part").c_str(), path.c_str());
-    return path;
 }
 
 struct Shape {
@@ -120,7 +91,7 @@ void readLines(benchmark::State& state, const std::string& path)
 void readTrace(benchmark::State& state, const std::string& path)
 {
     for (auto _ : state) {
-        TDF reader(configuration());
+        TDF reader(generatedConfiguration());
         reader.readFile(QString::fromStdString(path));
         state.counters["objects"] = reader.objects.count;
         state.PauseTiming();  // the destruction is not part of reading
@@ -132,7 +103,7 @@ void readTrace(benchmark::State& state, const std::string& path)
 void rewriteTrace(benchmark::State& state, const std::string& path)
 {
     for (auto _ : state) {
-        TDF reader(configuration());
+        TDF reader(generatedConfiguration());
         reader.readFile(QString::fromStdString(path));
         std::ofstream out("bench_traces/rewritten.tdf");
         TDFWriter writer(out);
@@ -159,7 +130,7 @@ void memoryPerEvent(benchmark::State& state, const std::string& path)
 {
     for (auto _ : state) {
         const long before = heapBytes();
-        TDF reader(configuration());
+        TDF reader(generatedConfiguration());
         reader.readFile(QString::fromStdString(path));
         state.counters["bytes_per_event"] = double(heapBytes() - before) / std::max(1, reader.objects.count);
     }
@@ -188,33 +159,9 @@ void loadConfiguration(benchmark::State& state, int count, bool styles)
     }
 }
 
-// Keeps the time and the counters of every benchmark for the table.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> seconds;
-    std::map<std::string, double> counters;
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            seconds[run.run_name.function_name] = run.GetAdjustedCPUTime();  // CPU time: other processes do not count
-            for (const auto& [name, counter] : run.counters)
-                counters[run.run_name.function_name + ':' + name] = counter.value;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    double ratio(const std::string& over, const std::string& under) const
-    {
-        const auto a = seconds.find(over);
-        const auto b = seconds.find(under);
-        return a == seconds.end() || b == seconds.end() || b->second == 0 ? 0 : a->second / b->second;
-    }
-};
-
 void registerAll(int n)
 {
-    const std::string big = traceFile("mix", shapes()[0].shape, 10 * n);
+    const std::string big = generatedTraceFile("mix", shapes()[0].shape, 10 * n);
     benchmark::RegisterBenchmark("memory/big", memoryPerEvent, big)->Unit(benchmark::kMillisecond)->Iterations(1);
     benchmark::RegisterBenchmark("floor/big", readLines, big)->Unit(benchmark::kMillisecond)->Iterations(3);
     benchmark::RegisterBenchmark("read/big", readTrace, big)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -223,7 +170,7 @@ void registerAll(int n)
     for (const Shape& shape : shapes()) {
         for (int events : {n, 10 * n}) {
             const std::string name = std::string("read/") + shape.name + '/' + std::to_string(events);
-            benchmark::RegisterBenchmark(name.c_str(), readTrace, traceFile(shape.name, shape.shape, events))
+            benchmark::RegisterBenchmark(name.c_str(), readTrace, generatedTraceFile(shape.name, shape.shape, events))
                 ->Unit(benchmark::kMillisecond)
                 ->Iterations(events == n ? 10 : 2);
         }

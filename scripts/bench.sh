@@ -9,3 +9,4 @@ build=${1:-$root/build-bench}
 "$root/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DSTACKSIZEVIEW_BUILD_BENCH=ON -DSTACKSIZEVIEW_BUILD_TESTS=OFF
 cd "$build"
 ./bench/bench_trace
+./bench/bench_compare

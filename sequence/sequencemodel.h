@@ -186,7 +186,8 @@ public:
     // A time of the trace as text, in the model's format and the trace's unit.
     QString timeText(unsigned long long time) const;
     // What timeText() formats with (see tdftime.h): the format, the trace's
-    // unit and the text of its TU line (null when it had none).
+    // unit (none when it named none, or one not known) and the text of its TU
+    // line (null when it had none).
     const QString& timeFormat() const { return timeFormat_; }
     TDFTimeUnitType timeUnit() const { return timeUnit_; }
     const QString& timeUnitName() const { return timeUnitName_; }

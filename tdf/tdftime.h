@@ -25,6 +25,9 @@ enum TDFTimeUnitType {
     TIME_UNIT_PICOSECOND
 };
 
+// The length of a unit in picoseconds; 0 for no unit.
+unsigned long long picosecondsPerTimeUnit(TDFTimeUnitType unit);
+
 // The time in decimal.
 QString TDFTime2String(const unsigned long long& time);
 // The time formatted; plain decimal for an empty format or no unit.

@@ -9,7 +9,7 @@ namespace {
 
 const Command* const commands[] = {
     &configCommand,  &checkCommand,  &dumpCommand,   &statsCommand,
-    &rewriteCommand, &renderCommand, &exportCommand, &htmlCommand,
+    &rewriteCommand, &renderCommand, &exportCommand, &htmlCommand, &diffCommand,
 };
 
 const Program tracetool = {

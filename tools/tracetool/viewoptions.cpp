@@ -82,8 +82,10 @@ bool pattern(const QString& option, const QString& text, QRegularExpression* exp
     return false;
 }
 
-bool patterns(const QCommandLineParser& parser, const QCommandLineOption& option, QList<QRegularExpression>* list,
-              int* status)
+}  // namespace
+
+bool patternArguments(const QCommandLineParser& parser, const QCommandLineOption& option,
+                      QList<QRegularExpression>* list, int* status)
 {
     for (const QString& text : parser.values(option)) {
         QRegularExpression expression;
@@ -93,6 +95,8 @@ bool patterns(const QCommandLineParser& parser, const QCommandLineOption& option
     }
     return true;
 }
+
+namespace {
 
 bool components(const QCommandLineParser& parser, QList<SequenceOptions::Component>* list, int* status)
 {
@@ -146,8 +150,8 @@ bool viewArguments(const QCommandLineParser& parser, SequenceOptions* options, i
     if (parser.isSet(timeFormatOption()))
         options->timeFormat = parser.value(timeFormatOption());
     return windowArguments(parser, &options->from, &options->count, status)
-        && patterns(parser, filterOption("only"), &options->only, status)
-        && patterns(parser, filterOption("hide"), &options->hide, status)
+        && patternArguments(parser, filterOption("only"), &options->only, status)
+        && patternArguments(parser, filterOption("hide"), &options->hide, status)
         && components(parser, &options->components, status) && threads(parser, &options->threads, status);
 }
 
