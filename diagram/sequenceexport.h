@@ -10,13 +10,15 @@
 // language's own parser accepts it and shows it as it is.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include <QString>
 
 class TDF;
 
 enum class DiagramLanguage { PlantUml, Mermaid };
 
-struct SequenceExportOptions {
+struct STACKSIZEVIEW_EXPORT SequenceExportOptions {
     DiagramLanguage language = DiagramLanguage::PlantUml;
     int from = 0;        // index of the first object of the reader's list in the window
     int count = -1;      // objects in the window; negative: every object from `from` on
@@ -26,7 +28,7 @@ struct SequenceExportOptions {
 // The diagram of the objects of `trace` in the window the options give; a
 // window past the end gives a diagram without events.  Uses the trace's
 // configuration (TDF::traceTCF) for the world actor and the default styles.
-QString exportSequenceDiagram(const TDF& trace, const SequenceExportOptions& options);
+STACKSIZEVIEW_EXPORT QString exportSequenceDiagram(const TDF& trace, const SequenceExportOptions& options);
 
 // The language named `name` ("plantuml" or "mermaid"); false for any other name.
-bool diagramLanguageFromName(const QString& name, DiagramLanguage* language);
+STACKSIZEVIEW_EXPORT bool diagramLanguageFromName(const QString& name, DiagramLanguage* language);

@@ -194,3 +194,7 @@ struct LayoutInput {
 
 // Lays out a diagram; text is measured, so a QGuiApplication must exist.
 DiagramLayout layOutDiagram(const LayoutInput& input);
+
+class SequenceDiagram;
+// The layout a diagram paints, in unscaled pixels.
+const DiagramLayout& diagramLayout(const SequenceDiagram& diagram);

@@ -7,6 +7,8 @@
 // must outlive it.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include <QCoreApplication>
 #include <QSize>
 #include <QString>
@@ -18,14 +20,14 @@ class QPainter;
 class TDF;
 struct DiagramLayout;
 
-struct RenderOptions {
+struct STACKSIZEVIEW_EXPORT RenderOptions {
     int from = 0;        // the window's first event: its index among the trace's objects
     int count = -1;      // events in the window; negative: all from `from` on
     QString timeFormat;  // format of the time column (see tdftime.h); null: the trace's
     double scale = 1.0;  // kept within minScale..maxScale
 };
 
-class SequenceDiagram {
+class STACKSIZEVIEW_EXPORT SequenceDiagram {
     Q_DECLARE_TR_FUNCTIONS(SequenceDiagram)  // its texts' translation context
 
 public:
@@ -50,9 +52,10 @@ public:
     // *error set for another ending, a picture too large or a file that cannot be
     // written.  A file that fails is left as it was.
     bool save(const QString& fileName, QString* error) const;
-    const DiagramLayout& layout() const;  // the model painted, in unscaled pixels
 
 private:
+    friend const DiagramLayout& diagramLayout(const SequenceDiagram& diagram);
+
     std::unique_ptr<DiagramLayout> layout_;
     double scale_;
 };

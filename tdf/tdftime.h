@@ -12,6 +12,8 @@
 // "%Hh %Mmn %ss %mms" shows 61500 ms as "1mn 1s 500ms".
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include <QString>
 
 enum TDFTimeUnitType {
@@ -26,6 +28,7 @@ enum TDFTimeUnitType {
 };
 
 // The time in decimal.
-QString TDFTime2String(const unsigned long long& time);
+STACKSIZEVIEW_EXPORT QString TDFTime2String(const unsigned long long& time);
 // The time formatted; plain decimal for an empty format or no unit.
-QString TDFTime2StringFormat(const QString& format, const unsigned long long& time, TDFTimeUnitType unit);
+STACKSIZEVIEW_EXPORT QString TDFTime2StringFormat(const QString& format, const unsigned long long& time,
+                                                  TDFTimeUnitType unit);

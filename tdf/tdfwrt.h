@@ -7,26 +7,28 @@
 // definition blocks: the writer never writes DB ... ED blocks themselves.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "tdf/tdf_db.h"
 
 #include <QString>
 #include <ostream>
 
 // A block the writer announced, with the SF number it gave it.
-struct TDFDBRef {
+struct STACKSIZEVIEW_EXPORT TDFDBRef {
     TDFDefinitionBlock* block;
     int id;
 };
 
 // The announced blocks by identity (101 buckets).
-class TDFDBRefHash : public Hash<TDFDBRef*> {
+class STACKSIZEVIEW_EXPORT TDFDBRefHash : public Hash<TDFDBRef*> {
 public:
     TDFDBRefHash() : Hash<TDFDBRef*>(101) {}
     unsigned code(TDFDBRef* ref) override;
     TDFDBRef* searchDefinitionBlock(TDFDefinitionBlock* block);
 };
 
-class TDFWriter {
+class STACKSIZEVIEW_EXPORT TDFWriter {
 public:
     std::ostream* stream;
     TDFDBRefHash blockRefs;  // owns its entries
