@@ -7,10 +7,11 @@ set -euo pipefail
 # qt6-svg-dev, libpng-dev and fonts-dejavu-core serve the sequence-diagram
 # renderer; plantuml draws the exported diagrams (scripts/check-plantuml.sh and
 # the test of hostile names); qt6-tools-dev (Qt6LinguistTools for CMake) and
-# qt6-l10n-tools (lupdate, lrelease) the translations.
+# qt6-l10n-tools (lupdate, lrelease) the translations; help2man the tools'
+# manual pages; debhelper builds the Debian packages and lintian checks them.
 packages=(cmake ninja-build g++ perl qt6-base-dev qt6-5compat-dev qt6-svg-dev libpng-dev fonts-dejavu-core libgl-dev
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format dpkg-dev plantuml
-    qt6-tools-dev qt6-l10n-tools)
+    qt6-tools-dev qt6-l10n-tools help2man debhelper lintian)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
