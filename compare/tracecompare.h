@@ -22,6 +22,8 @@
 // by their plain counts when only one of them names its unit).
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "sequence/sequencemodel.h"
 #include "tdf/tdftime.h"
 
@@ -32,13 +34,13 @@
 #include <vector>
 
 // How far a matched event's interval may move before it is reported.
-struct TimeTolerance {
+struct STACKSIZEVIEW_EXPORT TimeTolerance {
     bool relative = false;          // a share of the golden interval
     double percent = 0;             // relative: of the golden interval
     unsigned long long amount = 0;  // absolute: in the unit both traces compare in (comparisonTimeUnit)
 };
 
-struct CompareOptions {
+struct STACKSIZEVIEW_EXPORT CompareOptions {
     QList<QRegularExpression> ignore;  // masked in the names and labels
     bool ignoreNames = false;          // participants by their instance type
     bool compareTimes = false;         // report the intervals beyond `tolerance`
@@ -47,7 +49,7 @@ struct CompareOptions {
 
 // Events [golden, golden + length) of the golden run equal events
 // [run, run + length) of the other.
-struct MatchedRun {
+struct STACKSIZEVIEW_EXPORT MatchedRun {
     int golden = 0;
     int run = 0;
     int length = 0;
@@ -61,14 +63,14 @@ struct MatchedRun {
 // A matched event whose time since the previous matched event moved beyond
 // the tolerance.  Intervals are in each trace's own unit; negative when the
 // clock went back.
-struct TimingChange {
+struct STACKSIZEVIEW_EXPORT TimingChange {
     int golden = 0;  // the event, in each model
     int run = 0;
     long long goldenInterval = 0;
     long long runInterval = 0;
 };
 
-struct TraceComparison {
+struct STACKSIZEVIEW_EXPORT TraceComparison {
     // The matched events, in order, each run as long as it goes: every
     // event between two runs is deleted (golden) or inserted (run).
     std::vector<MatchedRun> matches;
@@ -83,21 +85,21 @@ struct TraceComparison {
     bool same() const { return deleted == 0 && inserted == 0 && timing.empty(); }
 };
 
-TraceComparison compareTraces(const SequenceModel& golden, const SequenceModel& run,
-                              const CompareOptions& options = CompareOptions());
+STACKSIZEVIEW_EXPORT TraceComparison compareTraces(const SequenceModel& golden, const SequenceModel& run,
+                                                   const CompareOptions& options = CompareOptions());
 
 // The unit in which the times of two traces compare: theirs when it is the
 // same, else the finer of the two.  False when one trace names a unit and the
 // other none: their times cannot be compared.
-bool comparisonTimeUnit(TDFTimeUnitType golden, TDFTimeUnitType run, TDFTimeUnitType* unit);
+STACKSIZEVIEW_EXPORT bool comparisonTimeUnit(TDFTimeUnitType golden, TDFTimeUnitType run, TDFTimeUnitType* unit);
 
 // A tolerance as a person types it: a percentage ("10%"), or a time as
 // parseTraceTime reads it in `unit` ("250", "1.5ms").  False for anything else.
-bool parseTimeTolerance(const QString& text, TDFTimeUnitType unit, TimeTolerance* tolerance);
+STACKSIZEVIEW_EXPORT bool parseTimeTolerance(const QString& text, TDFTimeUnitType unit, TimeTolerance* tolerance);
 
 // A stretch of a unified diff: the changed events with up to `context`
 // equal events around them.  Ranges count events from 0 in each model.
-struct DiffHunk {
+struct STACKSIZEVIEW_EXPORT DiffHunk {
     enum Op : char { Equal = ' ', Deleted = '-', Inserted = '+' };
     struct Line {
         Op op = Equal;
@@ -114,4 +116,5 @@ struct DiffHunk {
 
 // The hunks of a comparison of models of `goldenEvents` and `runEvents`
 // events; changes closer than 2 `context` equal events share a hunk.
-std::vector<DiffHunk> diffHunks(const TraceComparison& comparison, int goldenEvents, int runEvents, int context);
+STACKSIZEVIEW_EXPORT std::vector<DiffHunk> diffHunks(const TraceComparison& comparison, int goldenEvents, int runEvents,
+                                                     int context);

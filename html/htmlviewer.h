@@ -14,12 +14,14 @@
 // trace decoded).  Events are numbered from 0 in the model's row order.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "sequence/sequencemodel.h"
 
 #include <QByteArray>
 #include <QString>
 
-struct HtmlViewerOptions {
+struct STACKSIZEVIEW_EXPORT HtmlViewerOptions {
     QString title;  // the page's title, e.g. the trace files' names
     // The same window and filters with every component drawn as its members,
     // which the page shows when the reader expands the components; null:
@@ -28,4 +30,5 @@ struct HtmlViewerOptions {
 };
 
 // The page of a model.
-QByteArray htmlViewer(const SequenceModel& model, const HtmlViewerOptions& options = HtmlViewerOptions());
+STACKSIZEVIEW_EXPORT QByteArray htmlViewer(const SequenceModel& model,
+                                           const HtmlViewerOptions& options = HtmlViewerOptions());

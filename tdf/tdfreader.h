@@ -19,6 +19,8 @@
 // next file starts with events.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "tdf/tdf_db.h"
 #include "tdf/tdffactory.h"
 #include "tdf/tdftime.h"
@@ -35,7 +37,7 @@ class TCFList;
 enum class TDFReport : int;
 struct TDFIndexes;
 
-class TDF {
+class STACKSIZEVIEW_EXPORT TDF {
 public:
     // What an NI line did to an instance's model.
     enum ModelChangment { NO_CHANGE = 0, NEW_MODEL = 1, MODEL_CHANGED = 2 };
