@@ -8,7 +8,6 @@
 #include "tools/tracetool/viewoptions.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <iostream>
@@ -169,24 +168,6 @@ bool timeArguments(const QCommandLineParser& parser, const ReadTrace& golden, co
     return false;
 }
 
-// Standard output, or the whole text in the file that -o names (no file
-// at all when it cannot be written).
-int writeWhole(const QCommandLineParser& parser, const std::string& text)
-{
-    const QString output = parser.value(outputOption());
-    if (output.isEmpty() || output == QLatin1String("-")) {
-        std::cout.write(text.data(), std::streamsize(text.size()));
-        return ExitOk;
-    }
-    QSaveFile file(output);
-    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), qint64(text.size())) == qint64(text.size())
-        && file.commit())
-        return ExitOk;
-    printError(QCoreApplication::translate("tracetool", "cannot write '%1': %2", "%1 is a file name, %2 the reason")
-                   .arg(output, file.errorString()));
-    return ExitTrouble;
-}
-
 // Reads one trace with its own reader; the status as TraceInput::read gives it.
 int readSide(TraceInput& input, const QCommandLineParser& parser, int trace, int* errors)
 {
@@ -217,7 +198,9 @@ int compare(const QCommandLineParser& parser, DiffSettings& settings, const Read
                             comparison,
                             hunks,
                             readingErrors};
-    status = writeWhole(parser, settings.json ? diffJson(report) : diffText(report));
+    const std::string text = settings.json ? diffJson(report) : diffText(report);
+    status = writeOutput(
+        parser, [&text](std::ostream& out) { out.write(text.data(), std::streamsize(text.size())); }, ExitOk);
     return status != ExitOk ? status : comparison.same() ? ExitOk : ExitDiffer;
 }
 
