@@ -85,6 +85,10 @@ class ViewerTest(unittest.TestCase):
             "hostile": make_page("hostile", CONFIG, os.path.join(OUTPUT, "hostile.tdf")),
         }
         cls.driver = chromium(1280, 860, logs=True)
+        # Some checks walk every event of a long trace: under a loaded machine
+        # (or the sanitizer build's tracetool) they take longer than the
+        # driver's default half minute.
+        cls.driver.set_script_timeout(600)
         # Every violation of the page's Content-Security-Policy is recorded.
         cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
             window.__violations = [];
