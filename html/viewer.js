@@ -2319,10 +2319,10 @@
             const inserted = d.firstInserted(hunk);
             if (inserted <= hunk.last && inserted < this.model.loaded)
                 this.revealColumns(inserted);
-            this.hunkIndex = k;
             const items = byId('hunk-list').children;
-            for (const item of items)
-                item.classList.remove('current');
+            if (this.hunkIndex >= 0)
+                items[this.hunkIndex].classList.remove('current');
+            this.hunkIndex = k;
             items[k].classList.add('current');
             items[k].scrollIntoView({ block: 'nearest' });
             byId('hunk-count').textContent = 'hunk ' + (k + 1) + ' of ' + d.hunks.length;
