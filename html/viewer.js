@@ -7,6 +7,8 @@
 // early; the others are decoded after it.  Every drawing step looks up what
 // is on screen: rows by binary search of their tops, bars and frames by an
 // index of their begin rows; nothing walks the whole trace while scrolling.
+// A page of `tracetool diff --html` also holds the run's differences from
+// a golden run, drawn over the rows, with its hunks listed to jump through.
 // Trace text is only ever drawn on the canvas or set as textContent.
 'use strict';
 
@@ -123,7 +125,6 @@
         warningGlyph: builtInStyle('warning glyph', '#c80000', 0, 9),
         legend: builtInStyle('legend', '#3c3c3c', 0, 9),
     };
-
 
     function cssFont(style) {
         const pixels = Math.min(96, Math.max(6, Math.round(style.size * 96 / 72)));
@@ -528,6 +529,10 @@
             return events;
         }
 
+        firstDeleted(place) {
+            return this.texts[this.deletedText[this.deletedStart[place]]];
+        }
+
         deletedCount(place) {
             return this.deletedStart[place + 1] - this.deletedStart[place];
         }
@@ -861,7 +866,7 @@
             let previous = -1, cursor = tabBand;
             for (let i = 0; i < this.count; ++i) {
                 const row = this.row(i);
-                const bands = this.addPlaces(row, i);
+                const bands = this.addPlaces(row);
                 let line = cursor + bands * G.placeBand + G.rowPad + m.above[row];
                 if (this.scale && previous >= 0) {
                     const timed = (m.flags[row] & Flag.timed) && (m.flags[previous] & Flag.timed);
@@ -883,20 +888,20 @@
                 previous = row;
             }
             if (m.loaded === m.count) {
-                for (let k = this.addPlaces(Infinity, this.count); k > 0; --k, cursor += G.placeBand)
+                for (let k = this.addPlaces(Infinity); k > 0; --k, cursor += G.placeBand)
                     this.places[this.places.length - k].top = cursor;
             }
             this.rowsBottom = cursor + G.tailHeight;
         }
 
-        // The places of missing events above `row` (shown as view index i),
-        // those above rows not shown included; returns how many.
-        addPlaces(row, i) {
-            const d = this.differences, places = this.places;  // places[k] is place k
-            const first = places.length ? places[places.length - 1].place + 1 : 0;
+        // The places of missing events above a shown row, those above rows
+        // not shown before it included; returns how many.  places[k] is
+        // place k.
+        addPlaces(row) {
+            const d = this.differences, first = this.places.length;
             let place = first;
             for (; d && place < d.places && d.before[place] <= row; ++place)
-                places.push({ place, index: i, top: 0 });
+                this.places.push({ place, top: 0 });
             return place - first;
         }
 
@@ -1110,9 +1115,13 @@
                     this.view.bottoms[i] - this.view.tops[i]);
             }
             for (const band of this.view.placesWithin(this.area.top, this.area.bottom)) {
-                c.fillStyle = band.place === viewer.selectedPlace ? changeColors.deletedSelected : changeColors.deleted;
+                c.fillStyle = this.placeColour(band);
                 c.fillRect(this.area.left, band.top, this.area.right - this.area.left, G.placeBand);
             }
+        }
+
+        placeColour(band) {
+            return band.place === this.viewer.selectedPlace ? changeColors.deletedSelected : changeColors.deleted;
         }
 
         framesInView() {
@@ -1460,12 +1469,11 @@
             const room = this.area.right - left - 2 * G.tabPadX;
             for (const band of this.view.placesWithin(this.area.top, this.area.bottom)) {
                 const count = changes.deletedCount(band.place);
-                const first = changes.texts[changes.deletedText[changes.deletedStart[band.place]]];
                 const label = this.measure.elided(style, displayText('\u2212 ' + (count === 1
-                    ? 'only in the golden run: ' : count + ' events only in the golden run, the first: ') + first), room);
+                    ? 'only in the golden run: ' : count + ' events only in the golden run, the first: ')
+                    + changes.firstDeleted(band.place)), room);
                 const width = this.measure.width(style, label) + 2 * G.tabPadX, height = G.placeBand - 4;
-                c.fillStyle = band.place === this.viewer.selectedPlace ? changeColors.deletedSelected
-                    : changeColors.deleted;
+                c.fillStyle = this.placeColour(band);
                 c.strokeStyle = changeColors.deletedMark;
                 c.lineWidth = thinLine;
                 c.setLineDash([]);
@@ -1923,7 +1931,7 @@
             }
             const place = this.view.placeAt(this.scrollY + y / this.zoom - this.headerHeight);
             if (place) {
-                this.selectPlace(place.place, false);
+                this.selectPlace(place.place);
                 return;
             }
             const row = this.rowAt(y);
@@ -2248,7 +2256,7 @@
             byId('hunk-list').replaceChildren(list);
             const moved = document.createDocumentFragment();
             d.retimedRow.forEach((row, k) => {
-                const item = this.listItem('Event ' + row, d.texts[d.retimedText[k]], 'retimed');
+                const item = this.listItem('Event ' + row, d.texts[d.retimedText[k]]);
                 item.addEventListener('click', () => this.select(row));
                 moved.append(item);
             });
@@ -2258,18 +2266,17 @@
 
         hunkItem(hunk, k) {
             const { inserted, deleted } = this.differences.counts(hunk);
-            const item = this.listItem(hunk.title, deleted + ' deleted, ' + inserted + ' inserted', 'hunk');
+            const item = this.listItem(hunk.title, deleted + ' deleted, ' + inserted + ' inserted');
             item.addEventListener('click', () => this.goToHunk(k));
             return item;
         }
 
-        listItem(title, text, kind) {
+        listItem(title, text) {
             const item = document.createElement('li');
             const button = document.createElement('button');
             const head = document.createElement('span');
             const body = document.createElement('span');
             button.type = 'button';
-            button.className = kind;
             head.className = 'title';
             head.textContent = title;
             body.textContent = displayText(text);
@@ -2279,7 +2286,7 @@
         }
 
         // Selects the golden run's events missing at a place and lists them.
-        selectPlace(place, scroll = true) {
+        selectPlace(place) {
             const d = this.differences;
             this.selected = -1;
             this.selectedPlace = place;
@@ -2290,13 +2297,8 @@
                 rows.push(['', '\u2026 ' + (events.length - G.maxDeletedLines) + ' more']);
             this.openDetails(events.length === 1 ? 'Only in the golden run'
                 : events.length + ' events only in the golden run', rows);
-            const band = this.view.places[place];
-            const viewport = this.viewport();
-            if (scroll && band && (band.top < this.scrollY || band.top + G.placeBand > this.scrollY + viewport.height))
-                this.scrollTo(this.scrollX, band.top - viewport.height / 3);
             this.updateStatus();
             this.invalidate();
-            return { before: d.before[place], events };
         }
 
         // Shows hunk k near the top of the screen with its first change
@@ -2313,7 +2315,7 @@
                 this.scrollTo(this.scrollX, top - viewport.height / 6);
             const change = d.firstChange(hunk);
             if (change.place !== undefined)
-                this.selectPlace(change.place, false);
+                this.selectPlace(change.place);
             else
                 this.select(change.row, false);
             const inserted = d.firstInserted(hunk);
