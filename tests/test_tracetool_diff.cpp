@@ -3,6 +3,7 @@
 #include "program_run.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -182,6 +183,61 @@ TEST_F(TraceToolDiff, JsonOfTheSameComparison)
     EXPECT_EQ(timing[1].toObject()["golden"].toObject(),
               (QJsonObject{{"event", 24}, {"file", rtos}, {"line", 87}, {"interval", 855}, {"unit", "us"}}));
     EXPECT_EQ(timing[1].toObject()["run"].toObject()["interval"], 1460);
+}
+
+// --html writes the run's page beside the text (or JSON) of the
+// comparison, whole or not at all, and never changes the exit status of a
+// comparison that could be written.
+TEST_F(TraceToolDiff, HtmlPage)
+{
+    const QString page = dir.filePath("diff.html");
+    const QString json = dir.filePath("diff.json");
+    const QString earlier = "an earlier page";
+    const QString textDiff = tracetool({config, rtos, run}).out;
+    struct Case {
+        QStringList arguments;
+        ProgramStart start;
+        int status;
+        bool written;  // the page, else the earlier file is left as it was
+        QString out;   // standard output
+    } const cases[] = {
+        {{"--html", page, config, rtos, run}, {}, 1, true, textDiff},
+        {{"--html", page, config, rtos, rtos}, {}, 0, true, "traces match: 26 equal events\n"},
+        {{"--html", page, "-f", "json", "-o", json, config, rtos, run}, {}, 1, true, ""},
+        {{"--html", page, config, mistakes, mistakes},
+         {},
+         1,
+         true,
+         "traces match: 3 equal events; reading them reported 26 errors\n"},
+        {{"--html", page, config, rtos, rtos + ".missing"}, {}, 2, false, ""},
+        {{"--html", page, "--context", "-1", config, rtos, run}, {}, 2, false, ""},
+        {{"--html", "", config, rtos, run}, {}, 2, false, ""},
+        {{"--html", "-", config, rtos, run}, {}, 2, false, ""},
+        {{"--html", page, config, rtos, run},
+         {QDir::tempPath(), qgetenv("PATH"), "", "ulimit -f 8;"},
+         2,
+         false,
+         textDiff},
+        {{"--html", "/dev/null", config, rtos, run}, {}, 1, false, textDiff},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        QFile file(page);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(earlier.toUtf8());
+        file.close();
+        const ProgramRun diff = runProgram(SSV_TRACETOOL, QStringList{"diff"} + c.arguments, c.start);
+        EXPECT_EQ(diff.status, c.status) << diff.err.toStdString();
+        EXPECT_EQ(diff.out.toStdString(), c.out.toStdString());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        EXPECT_EQ(written.startsWith("<!DOCTYPE html>") && written.contains("class=\"trace-differences\""), c.written);
+        EXPECT_EQ(written == earlier.toUtf8(), !c.written);
+    }
+    EXPECT_FALSE(QFileInfo("/dev/null").isFile()) << "a device is written, never replaced";
+    EXPECT_TRUE(QFile::exists(json));
+    EXPECT_TRUE(tracetool({"--html", "", config, rtos, run})
+                    .err.startsWith("tracetool: --html takes the name of a file, not ''\n"));
 }
 
 }  // namespace

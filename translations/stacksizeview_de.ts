@@ -970,5 +970,9 @@ Der Befehl kann nicht ausgeführt werden</translation>
         <comment>%1 is the trace&apos;s unit in parentheses, or nothing</comment>
         <translation>--time erwartet VON..BIS, zwei Zeiten in der Einheit des Traces%1 oder mit Einheit (h mn s ms us ns ps), die erste nicht nach der zweiten; nicht „%2“</translation>
     </message>
+    <message>
+        <source>--html takes the name of a file, not &apos;%1&apos;</source>
+        <translation>--html erwartet den Namen einer Datei, nicht „%1“</translation>
+    </message>
 </context>
 </TS>

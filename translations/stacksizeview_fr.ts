@@ -970,5 +970,9 @@ Impossible d&apos;exécuter la commande</translation>
         <comment>%1 is the trace&apos;s unit in parentheses, or nothing</comment>
         <translation>--time attend DE..À, deux temps dans l’unité de la trace%1 ou avec une unité (h mn s ms us ns ps), le premier pas après le second ; pas « %2 »</translation>
     </message>
+    <message>
+        <source>--html takes the name of a file, not &apos;%1&apos;</source>
+        <translation>--html attend le nom d’un fichier, pas « %1 »</translation>
+    </message>
 </context>
 </TS>

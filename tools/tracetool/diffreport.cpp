@@ -44,17 +44,30 @@ QString intervalText(const SequenceModel& model, long long interval)
     return (interval < 0 ? QStringLiteral("-") : QString()) + model.timeText(size);
 }
 
+// "@@ -first,count +first,count @@"
+std::string hunkHeader(const DiffHunk& hunk)
+{
+    return "@@ -" + std::to_string(firstNumber(hunk.goldenFirst, hunk.goldenCount)) + ','
+        + std::to_string(hunk.goldenCount) + " +" + std::to_string(firstNumber(hunk.runFirst, hunk.runCount)) + ','
+        + std::to_string(hunk.runCount) + " @@";
+}
+
+// An event of one side as dump prints it, then where its record is.
+QString eventText(const DiffSide& side, int index)
+{
+    return lineOf(side, index) + QLatin1String("  ") + placeOf(side, index);
+}
+
 void writeHunkText(std::ostream& out, const DiffReport& report, const DiffHunk& hunk)
 {
-    out << "@@ -" << firstNumber(hunk.goldenFirst, hunk.goldenCount) << ',' << hunk.goldenCount << " +"
-        << firstNumber(hunk.runFirst, hunk.runCount) << ',' << hunk.runCount << " @@\n";
+    out << hunkHeader(hunk) << '\n';
     for (const DiffHunk::Line& line : hunk.lines) {
         switch (line.op) {
         case DiffHunk::Deleted:
-            out << '-' << lineOf(report.golden, line.golden) << "  " << placeOf(report.golden, line.golden) << '\n';
+            out << '-' << eventText(report.golden, line.golden) << '\n';
             break;
         case DiffHunk::Inserted:
-            out << '+' << lineOf(report.run, line.run) << "  " << placeOf(report.run, line.run) << '\n';
+            out << '+' << eventText(report.run, line.run) << '\n';
             break;
         case DiffHunk::Equal:
             out << ' ' << lineOf(report.run, line.run) << "  " << placeOf(report.golden, line.golden) << "  "
@@ -186,7 +199,47 @@ std::string arrayJson(const std::vector<Element>& elements, const std::function<
     return out + "  ]";
 }
 
+// The differences of a hunk over the run: its inserted rows, and its
+// deleted events above the run's row that follows them.
+void addHunkDifferences(const DiffReport& report, const DiffHunk& hunk, HtmlDifferences& differences)
+{
+    differences.hunks.push_back(
+        {hunk.runFirst, hunk.runFirst + hunk.runCount - 1, QString::fromStdString(hunkHeader(hunk))});
+    int nextRun = hunk.runFirst;
+    for (const DiffHunk::Line& line : hunk.lines) {
+        if (line.op != DiffHunk::Deleted) {
+            nextRun = line.run + 1;
+            if (line.op == DiffHunk::Inserted)
+                differences.inserted.push_back(line.run);
+            continue;
+        }
+        if (differences.deleted.empty() || differences.deleted.back().before != nextRun)
+            differences.deleted.push_back({nextRun, {}});
+        differences.deleted.back().events.push_back(
+            {lineOf(report.golden, line.golden), placeOf(report.golden, line.golden)});
+    }
+}
+
+QString retimedText(const DiffReport& report, const TimingChange& change)
+{
+    return QStringLiteral("since the previous matched event: %1 in the golden run, %2 in this run")
+        .arg(intervalText(report.golden.model, change.goldenInterval),
+             intervalText(report.run.model, change.runInterval));
+}
+
 }  // namespace
+
+HtmlDifferences htmlDifferences(const DiffReport& report)
+{
+    HtmlDifferences differences;
+    differences.golden = report.golden.fileName;
+    differences.summary = QString::fromStdString(summary(report));
+    for (const DiffHunk& hunk : report.hunks)
+        addHunkDifferences(report, hunk, differences);
+    for (const TimingChange& change : report.comparison.timing)
+        differences.retimed.push_back({change.run, retimedText(report, change)});
+    return differences;
+}
 
 std::string diffText(const DiffReport& report)
 {

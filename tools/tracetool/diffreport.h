@@ -7,6 +7,7 @@
 #pragma once
 
 #include "compare/tracecompare.h"
+#include "html/htmlviewer.h"
 #include "tdf/tdf.h"
 
 #include <QString>
@@ -41,3 +42,9 @@ std::string diffText(const DiffReport& report);
 // "unit"}, "run": {...}}]}.  An equal event is described as the run has it,
 // with "goldenFile" and "goldenLine" added.
 std::string diffJson(const DiffReport& report);
+
+// The differences drawn over the run's page: its inserted rows, the deleted
+// events as the text lists them (above the run's row that follows them),
+// the intervals beyond the tolerance, the hunks with their headers, and the
+// summary.
+HtmlDifferences htmlDifferences(const DiffReport& report);

@@ -1,16 +1,18 @@
 // tracetool diff: a run compared with a golden run, event by event.
 #include "compare/tracecompare.h"
+#include "html/htmlviewer.h"
 #include "tools/common/command.h"
 #include "tools/common/output.h"
+#include "tools/common/outputfile.h"
 #include "tools/tracetool/diffreport.h"
 #include "tools/tracetool/traceinput.h"
 #include "tools/tracetool/tracetool.h"
 #include "tools/tracetool/viewoptions.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <algorithm>
-#include <iostream>
 
 namespace {
 
@@ -26,6 +28,8 @@ const char details[] = "Reads GOLDEN, a known good run, and RUN, each with a rea
                        "too, in the finer unit of the two traces, and every interval that moved\n"
                        "by more than the tolerance is reported after the hunks (~).  The window\n"
                        "and filter options are those of every view, applied to both traces.\n"
+                       "--html also writes RUN as the page of tracetool html with the differences\n"
+                       "marked and the hunks listed to jump through.\n"
                        "Exit status: 0 when the traces match, 1 when they differ or either had\n"
                        "a reading error (a trace with errors never matches), 2 for a bad command\n"
                        "line, an unreadable file or unwritable output.";
@@ -70,9 +74,17 @@ QCommandLineOption toleranceOption()
                               QStringLiteral("T"));
 }
 
+QCommandLineOption htmlOption()
+{
+    return QCommandLineOption(QStringLiteral("html"),
+                              QStringLiteral("also write RUN as an interactive viewer page with the\n"
+                                             "differences marked and the hunks listed"),
+                              QStringLiteral("FILE"));
+}
+
 QList<QCommandLineOption> options()
 {
-    return QList<QCommandLineOption>{contextOption(), formatOption(),      outputOption(),
+    return QList<QCommandLineOption>{contextOption(), formatOption(),      outputOption(),   htmlOption(),
                                      ignoreOption(),  ignoreNamesOption(), toleranceOption()}
     + viewOptions();
 }
@@ -114,6 +126,17 @@ bool formatArgument(const QCommandLineParser& parser, bool* json, int* status)
     return false;
 }
 
+// --html names a file to write, not standard output.
+bool htmlArgument(const QCommandLineParser& parser, int* status)
+{
+    const QString page = parser.value(htmlOption());
+    if (!parser.isSet(htmlOption()) || (!page.isEmpty() && page != QLatin1String("-")))
+        return true;
+    *status =
+        usageError(QCoreApplication::translate("tracetool", "--html takes the name of a file, not '%1'").arg(page));
+    return false;
+}
+
 // Reads --time-tolerance in `unit`; false, with a usage error, for a text
 // that is not a tolerance.  Before the traces are read, its form is
 // checked in picoseconds, which take every unit.
@@ -144,7 +167,7 @@ bool diffArguments(const QCommandLineParser& parser, DiffSettings* settings, int
     return fileArguments(parser, status) && viewArguments(parser, &settings->sequence, status)
         && wholeNumberArgument(parser, contextOption(), 0, &settings->context, status)
         && formatArgument(parser, &settings->json, status) && outputArgument(parser, status)
-        && patternArguments(parser, ignoreOption(), &settings->compare.ignore, status)
+        && htmlArgument(parser, status) && patternArguments(parser, ignoreOption(), &settings->compare.ignore, status)
         && toleranceArgument(parser, TIME_UNIT_PICOSECOND, &settings->compare, status);
 }
 
@@ -166,6 +189,23 @@ bool timeArguments(const QCommandLineParser& parser, const ReadTrace& golden, co
                    .arg(unitless.fileName));
     *status = ExitTrouble;
     return false;
+}
+
+// With --html, the run's page with the differences over it, written whole
+// or not at all.
+int writePage(const QCommandLineParser& parser, const DiffReport& report)
+{
+    if (!parser.isSet(htmlOption()))
+        return ExitOk;
+    const HtmlDifferences differences = htmlDifferences(report);
+    HtmlViewerOptions options;
+    options.title = QFileInfo(report.run.fileName).fileName() + QLatin1String(" against ")
+        + QFileInfo(report.golden.fileName).fileName();
+    options.differences = &differences;
+    const QByteArray page = htmlViewer(report.run.model, options);
+    return writeWholeFile(
+        parser.value(htmlOption()), [&page](QIODevice& device, QString*) { return device.write(page) == page.size(); },
+        ExitOk);
 }
 
 // Reads one trace with its own reader; the status as TraceInput::read gives it.
@@ -201,6 +241,7 @@ int compare(const QCommandLineParser& parser, DiffSettings& settings, const Read
     const std::string text = settings.json ? diffJson(report) : diffText(report);
     status = writeOutput(
         parser, [&text](std::ostream& out) { out.write(text.data(), std::streamsize(text.size())); }, ExitOk);
+    status = std::max(status, writePage(parser, report));
     return status != ExitOk ? status : comparison.same() ? ExitOk : ExitDiffer;
 }
 
