@@ -105,7 +105,7 @@ Drawn drawnByText(const QString& text, const Ids& id, const QRegularExpression& 
 Drawn drawnByPlantUml(const QString& text, const Ids& id)
 {
     static const QRegularExpression declaration(QStringLiteral("^(?:create )?(?:participant|actor) .*?(\\w+)$"));
-    static const QRegularExpression arrow(QStringLiteral("^(?:\\[|(\\w+) )-\\S*?(?:\\]| (\\w+))(?: : .*)?$"));
+    static const QRegularExpression arrow(QStringLiteral("^(?:\\[|(\\w+) )-\\S*?(?:\\]| (\\w+))(?: :.*)?$"));
     return drawnByText(text, id, declaration, arrow);
 }
 
