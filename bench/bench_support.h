@@ -1,20 +1,65 @@
-// What the trace benchmarks share: the shapes of generated traces that they
-// scale, by name (the random mix of every opcode and its variants that
+// What the benchmarks share: the configuration of generated traces, traces
+// generated once into ./bench_traces, the shapes of generated traces that
+// they scale, by name (the random mix of every opcode and its variants that
 // stress one lookup of the reader, and the repeated everyday patterns: calls
 // between two instances, long-lived instances, nested calls, deep loops),
-// the size N of their traces and the reporter that keeps the results for
-// their tables of ratios.
+// the size N of their traces, and a reporter that keeps the results for a
+// table of ratios printed at the end.
 #pragma once
 
 #include "support/trace_generator.h"
+#include "tcf/tcf.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
+
+inline TCFList* generatedConfiguration()
+{
+    static const std::unique_ptr<TCFList> list = [] {
+        std::unique_ptr<QARes> root(readResourceText(TraceGenerator::configuration(), QStringLiteral("g.qares")));
+        return std::unique_ptr<TCFList>(readTCFFromResources(root.get()));
+    }();
+    return list.get();
+}
+
+// The trace file `name`-`events`.tdf, made by `write` unless it exists,
+// beside the configuration of generated traces (for
+// bench/bench_commands.sh).
+template <class Write>
+std::string benchTraceFile(const std::string& name, int events, Write write)
+{
+    QDir().mkpath(QStringLiteral("bench_traces"));
+    std::ofstream("bench_traces/generated.qares") << TraceGenerator::configuration();
+    const std::string path = "bench_traces/" + name + '-' + std::to_string(events) + ".tdf";
+    if (QFileInfo::exists(QString::fromStdString(path)))
+        return path;
+    std::ofstream out(path + ".part");
+    write(out);
+    out.close();
+    std::rename((path + ".part").c_str(), path.c_str());
+    return path;
+}
+
+// The trace of `shape` with `events` events, generated once.
+inline std::string generatedTraceFile(const std::string& name, TraceShape shape, int events)
+{
+    return benchTraceFile(name, events, [&](std::ofstream& out) {
+        shape.events = events;
+        for (const std::string& line : TraceGenerator(42, shape).lines())
+            out << line << '\n';
+    });
+}
 
 struct BenchShape {
     const char* name;

@@ -12,13 +12,8 @@
 #include "bench_support.h"
 #include "foundation/error.h"
 #include "sequence/sequencemodel.h"
-#include "support/trace_generator.h"
-#include "tcf/tcf.h"
 #include "tdf/tdf.h"
 #include "tdf/tdfwrt.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 #include <benchmark/benchmark.h>
 
@@ -27,6 +22,7 @@
 #include <fstream>
 #include <functional>
 #include <malloc.h>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,33 +30,6 @@
 namespace {
 
 void countReport(Error::Severity, const QString&, const QString&, int, int) {}
-
-TCFList* configuration()
-{
-    static const std::unique_ptr<TCFList> list = [] {
-        std::unique_ptr<QARes> root(readResourceText(TraceGenerator::configuration(), QStringLiteral("g.qares")));
-        return std::unique_ptr<TCFList>(readTCFFromResources(root.get()));
-    }();
-    return list.get();
-}
-
-// The trace of `shape` with `events` events, generated once, beside the
-// configuration it uses (for bench/bench_commands.sh).
-std::string traceFile(const std::string& name, TraceShape shape, int events)
-{
-    QDir().mkpath(QStringLiteral("bench_traces"));
-    std::ofstream("bench_traces/generated.qares") << TraceGenerator::configuration();
-    const std::string path = "bench_traces/" + name + '-' + std::to_string(events) + ".tdf";
-    if (QFileInfo::exists(QString::fromStdString(path)))
-        return path;
-    shape.events = events;
-    std::ofstream out(path + ".part");
-    for (const std::string& line : TraceGenerator(42, shape).lines())
-        out << line << '\n';
-    out.close();
-    std::rename((path + ".part").c_str(), path.c_str());
-    return path;
-}
 
 // The bytes the heap hands out now: what a reading holds, whatever the
 // heap kept from earlier benchmarks.
@@ -89,7 +58,7 @@ void readLines(benchmark::State& state, const std::string& path)
 void readTrace(benchmark::State& state, const std::string& path)
 {
     for (auto _ : state) {
-        TDF reader(configuration());
+        TDF reader(generatedConfiguration());
         reader.readFile(QString::fromStdString(path));
         state.counters["objects"] = reader.objects.count;
         state.PauseTiming();  // the destruction is not part of reading
@@ -98,22 +67,10 @@ void readTrace(benchmark::State& state, const std::string& path)
     }
 }
 
-// Destroying a reader that holds the trace, against reading it.
-void destroyTrace(benchmark::State& state, const std::string& path)
-{
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto reader = std::make_unique<TDF>(configuration());
-        reader->readFile(QString::fromStdString(path));
-        state.ResumeTiming();
-        reader.reset();
-    }
-}
-
 void rewriteTrace(benchmark::State& state, const std::string& path)
 {
     for (auto _ : state) {
-        TDF reader(configuration());
+        TDF reader(generatedConfiguration());
         reader.readFile(QString::fromStdString(path));
         std::ofstream out("bench_traces/rewritten.tdf");
         TDFWriter writer(out);
@@ -125,10 +82,22 @@ void rewriteTrace(benchmark::State& state, const std::string& path)
     }
 }
 
+// Destroying a reader that holds the trace, against reading it.
+void destroyTrace(benchmark::State& state, const std::string& path)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto reader = std::make_unique<TDF>(generatedConfiguration());
+        reader->readFile(QString::fromStdString(path));
+        state.ResumeTiming();
+        reader.reset();
+    }
+}
+
 // Building the model of a trace read once.
 void modelTrace(benchmark::State& state, const std::string& path)
 {
-    TDF reader(configuration());
+    TDF reader(generatedConfiguration());
     reader.readFile(QString::fromStdString(path));
     for (auto _ : state) {
         const SequenceModel model = buildSequenceModel(reader);
@@ -140,7 +109,7 @@ void memoryPerEvent(benchmark::State& state, const std::string& path)
 {
     for (auto _ : state) {
         const long before = heapBytes();
-        TDF reader(configuration());
+        TDF reader(generatedConfiguration());
         reader.readFile(QString::fromStdString(path));
         state.counters["bytes_per_event"] = double(heapBytes() - before) / std::max(1, reader.objects.count);
     }
@@ -171,7 +140,7 @@ void loadConfiguration(benchmark::State& state, int count, bool styles)
 
 void registerAll(int n)
 {
-    const std::string big = traceFile("mix", benchShapes()[0].shape, 10 * n);
+    const std::string big = generatedTraceFile("mix", benchShapes()[0].shape, 10 * n);
     benchmark::RegisterBenchmark("memory/big", memoryPerEvent, big)->Unit(benchmark::kMillisecond)->Iterations(1);
     benchmark::RegisterBenchmark("floor/big", readLines, big)->Unit(benchmark::kMillisecond)->Iterations(3);
     benchmark::RegisterBenchmark("read/big", readTrace, big)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -181,7 +150,7 @@ void registerAll(int n)
     for (const BenchShape& shape : benchShapes()) {
         for (int events : {n, 10 * n}) {
             const std::string name = std::string("read/") + shape.name + '/' + std::to_string(events);
-            benchmark::RegisterBenchmark(name.c_str(), readTrace, traceFile(shape.name, shape.shape, events))
+            benchmark::RegisterBenchmark(name.c_str(), readTrace, generatedTraceFile(shape.name, shape.shape, events))
                 ->Unit(benchmark::kMillisecond)
                 ->Iterations(events == n ? 10 : 2);
         }

@@ -11,6 +11,8 @@ foreach(dir host ${SSV_SUBSYSTEMS})
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${SSV_INCLUDE_DIR}/${dir} COMPONENT dev
             FILES_MATCHING PATTERN "*.h" PATTERN "*_p.h" EXCLUDE)
 endforeach()
+install(FILES ${SSV_EXPORT_HEADER_DIR}/stacksizeview_export.h ${SSV_EXPORT_HEADER_DIR}/hostsdk_export.h
+        DESTINATION ${SSV_INCLUDE_DIR} COMPONENT dev)
 
 install(TARGETS hostsdk stacksizeview EXPORT StackSizeViewTargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT dev

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "sequence/sequencemodel.h"
+#include "stacksizeview_export.h"
 
 #include <QString>
 
@@ -18,7 +19,7 @@ class TDF;
 
 enum class DiagramLanguage { PlantUml, Mermaid, Dot };
 
-struct SequenceExportOptions {
+struct STACKSIZEVIEW_EXPORT SequenceExportOptions {
     DiagramLanguage language = DiagramLanguage::PlantUml;
     SequenceOptions sequence;  // the window and filters; its time format is that of the times written
     bool times = false;        // write the time of the events where it changes
@@ -26,9 +27,9 @@ struct SequenceExportOptions {
 
 // The diagram of the trace's events that the options select; a window past
 // the end gives a diagram without events.
-QString exportSequenceDiagram(TDF& trace, const SequenceExportOptions& options);
+STACKSIZEVIEW_EXPORT QString exportSequenceDiagram(TDF& trace, const SequenceExportOptions& options);
 // The diagram of a model.
-QString exportSequenceDiagram(const SequenceModel& model, DiagramLanguage language, bool times);
+STACKSIZEVIEW_EXPORT QString exportSequenceDiagram(const SequenceModel& model, DiagramLanguage language, bool times);
 
 // The language named `name` ("plantuml", "mermaid" or "dot"); false for any other name.
-bool diagramLanguageFromName(const QString& name, DiagramLanguage* language);
+STACKSIZEVIEW_EXPORT bool diagramLanguageFromName(const QString& name, DiagramLanguage* language);

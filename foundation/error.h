@@ -6,9 +6,11 @@
 //   warning:message / error:message   when there is no (null) file name
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include <QString>
 
-class Error {
+class STACKSIZEVIEW_EXPORT Error {
 public:
     enum Severity { WarningSeverity = 0, ErrorSeverity = 1 };
     typedef void (*Handler)(Severity, const QString& message, const QString& fileName, int line, int column);

@@ -5,12 +5,14 @@
 // derived class sees each attribute.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "host/qares.h"
 
 #include <QString>
 #include <ostream>
 
-class Style {
+class STACKSIZEVIEW_EXPORT Style {
 public:
     // Fixed underlying types: values outside the tables (which have no text)
     // are still valid values of the enumerations.
@@ -84,4 +86,4 @@ private:
 };
 
 // Debug print of every field but the arrow style.
-std::ostream& operator<<(std::ostream& stream, const Style& style);
+STACKSIZEVIEW_EXPORT std::ostream& operator<<(std::ostream& stream, const Style& style);

@@ -13,6 +13,8 @@
 // the build tree.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include <QLocale>
 
 // Installs the library's translator for `locale` (its first user-interface
@@ -21,4 +23,4 @@
 // false and installs nothing when there is no application or no translation
 // for the locale: the texts are then English.  Call it from the
 // application's thread.
-bool installStackSizeViewTranslator(const QLocale& locale);
+STACKSIZEVIEW_EXPORT bool installStackSizeViewTranslator(const QLocale& locale);

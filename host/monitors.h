@@ -4,12 +4,14 @@
 // passes them along.
 #pragma once
 
-class QAIProgressMonitor {
+#include "hostsdk_export.h"
+
+class HOSTSDK_EXPORT QAIProgressMonitor {
 public:
     virtual ~QAIProgressMonitor() = default;
 };
 
-class QAILogMonitor {
+class HOSTSDK_EXPORT QAILogMonitor {
 public:
     virtual ~QAILogMonitor() = default;
 };

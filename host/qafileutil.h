@@ -1,11 +1,13 @@
 // File helpers of the workbench.
 #pragma once
 
+#include "hostsdk_export.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
-class QAFileUtil {
+class HOSTSDK_EXPORT QAFileUtil {
 public:
     // Copies `source` to `destination`, replacing an existing destination.
     // The destination is replaced only once the whole copy is written, so a

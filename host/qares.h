@@ -26,12 +26,14 @@
 // text larger than QAResMaxTextSize.
 #pragma once
 
+#include "hostsdk_export.h"
+
 #include <QByteArray>
 #include <QString>
 #include <initializer_list>
 #include <ostream>
 
-class RGBValue {
+class HOSTSDK_EXPORT RGBValue {
 public:
     RGBValue(int red = 0, int green = 0, int blue = 0);
     int red() const { return red_; }
@@ -45,7 +47,7 @@ private:
 };
 
 // Prints "rgb(red, green, blue)", the notation of the resource text format.
-std::ostream& operator<<(std::ostream& stream, const RGBValue& value);
+HOSTSDK_EXPORT std::ostream& operator<<(std::ostream& stream, const RGBValue& value);
 
 class QAResGroup;
 class QAResList;
@@ -55,7 +57,7 @@ class QAResBoolean;
 class QAResIdentifier;
 class QAResRGB;
 
-class QARes {
+class HOSTSDK_EXPORT QARes {
 public:
     enum Type { Group = 1, List = 2, Integer = 3, Boolean = 4, RGB = 5, String = 6, Identifier = 8 };
 
@@ -102,7 +104,7 @@ private:
     int srcColumn_ = 0;
 };
 
-class QAResGroup : public QARes {
+class HOSTSDK_EXPORT QAResGroup : public QARes {
 public:
     QAResGroup(const char* tag, QARes* firstChild);
     ~QAResGroup() override;
@@ -113,7 +115,7 @@ private:
     QARes* firstChild_;
 };
 
-class QAResList : public QARes {
+class HOSTSDK_EXPORT QAResList : public QARes {
 public:
     QAResList(const char* tag, QARes* firstElement);
     ~QAResList() override;
@@ -129,7 +131,7 @@ private:
     QARes* lastElement_;
 };
 
-class QAResString : public QARes {
+class HOSTSDK_EXPORT QAResString : public QARes {
 public:
     QAResString(const char* tag, const QString& value) : QARes(tag, String), value_(value) {}
     QAResString* toResString() override { return this; }
@@ -139,7 +141,7 @@ private:
     QString value_;
 };
 
-class QAResInt : public QARes {
+class HOSTSDK_EXPORT QAResInt : public QARes {
 public:
     QAResInt(const char* tag, int value) : QARes(tag, Integer), value_(value) {}
     QAResInt* toResInt() override { return this; }
@@ -149,7 +151,7 @@ private:
     int value_;
 };
 
-class QAResBoolean : public QARes {
+class HOSTSDK_EXPORT QAResBoolean : public QARes {
 public:
     QAResBoolean(const char* tag, bool value) : QARes(tag, Boolean), value_(value) {}
     QAResBoolean* toResBoolean() override { return this; }
@@ -160,7 +162,7 @@ private:
 };
 
 // A null text is kept as the empty text, so value() is never null.
-class QAResIdentifier : public QARes {
+class HOSTSDK_EXPORT QAResIdentifier : public QARes {
 public:
     QAResIdentifier(const char* tag, const char* text) : QARes(tag, Identifier), value_(text ? text : "") {}
     QAResIdentifier* toResIdentifier() override { return this; }
@@ -170,7 +172,7 @@ private:
     QByteArray value_;
 };
 
-class QAResRGB : public QARes {
+class HOSTSDK_EXPORT QAResRGB : public QARes {
 public:
     QAResRGB(const char* tag, const RGBValue& value) : QARes(tag, RGB), value_(value) {}
     QAResRGB* toResRGB() override { return this; }
@@ -181,7 +183,7 @@ private:
 };
 
 // Links `nodes` as siblings in the given order; returns the first.
-QARes* chainSiblings(std::initializer_list<QARes*> nodes);
+HOSTSDK_EXPORT QARes* chainSiblings(std::initializer_list<QARes*> nodes);
 
 // The largest resource text read, in bytes: every line and column number
 // of a text fits an int.
@@ -193,5 +195,5 @@ inline constexpr qsizetype QAResMaxTextSize = qsizetype(1) << 30;
 // error gives null and "file:line:column: message" in `error`, a file that
 // cannot be read or is too large gives null and "file: message".  File names
 // are taken as QAFileUtil::decodeName gives them.
-QARes* readResourceFile(const QString& fileName, QString* error = nullptr);
-QARes* readResourceText(const QByteArray& text, const QString& fileName, QString* error = nullptr);
+HOSTSDK_EXPORT QARes* readResourceFile(const QString& fileName, QString* error = nullptr);
+HOSTSDK_EXPORT QARes* readResourceText(const QByteArray& text, const QString& fileName, QString* error = nullptr);

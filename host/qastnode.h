@@ -4,6 +4,8 @@
 // configuration of named values.
 #pragma once
 
+#include "hostsdk_export.h"
+
 #include "host/qucom.h"
 
 #include <QHash>
@@ -13,7 +15,7 @@
 
 class QAStBaseNode;
 
-class QAStConfiguration {
+class HOSTSDK_EXPORT QAStConfiguration {
 public:
     // The value stored under `key`; an invalid QVariant when none is.
     QVariant value(const QString& key) const;
@@ -23,7 +25,7 @@ private:
     QHash<QString, QVariant> values_;
 };
 
-class QAStTarget {
+class HOSTSDK_EXPORT QAStTarget {
 public:
     explicit QAStTarget(QAStBaseNode* node = nullptr) : node_(node) {}
     QAStBaseNode* node() const { return node_; }
@@ -32,7 +34,7 @@ private:
     QAStBaseNode* node_;
 };
 
-class NodeInterface : public QUnknownInterface {
+class HOSTSDK_EXPORT NodeInterface : public QUnknownInterface {
 public:
     // {40b3f9a8-a24e-47fc-9aae-6ba680932e38}
     static constexpr QUuid IID{0x40b3f9a8, 0xa24e, 0x47fc, 0x9a, 0xae, 0x6b, 0xa6, 0x80, 0x93, 0x2e, 0x38};
@@ -40,7 +42,7 @@ public:
     virtual QAStTarget* target() = 0;
 };
 
-class QAStBaseNode : public QObject {
+class HOSTSDK_EXPORT QAStBaseNode : public QObject {
     Q_OBJECT
 
 public:
@@ -51,7 +53,7 @@ private:
     QString name_;
 };
 
-class QAStNode : public QAStBaseNode {
+class HOSTSDK_EXPORT QAStNode : public QAStBaseNode {
     Q_OBJECT
 
 public:

@@ -7,6 +7,8 @@
 // From the interface it reaches the plug-in object through QGPluginInterface.
 #pragma once
 
+#include "hostsdk_export.h"
+
 #include "host/qucom.h"
 
 #include <QObject>
@@ -22,7 +24,7 @@ inline constexpr char QUcmBuildRecord[] = "pattern=QT_UCM_VERIFICATION_DATA\n"
                                           "flags=01\n"
                                           "buildkey=x86_64 Linux g++-4 full-config no-opengl QT_NO_LIBRARY_UNLOAD";
 
-class QGPluginInterface : public QUnknownInterface {
+class HOSTSDK_EXPORT QGPluginInterface : public QUnknownInterface {
 public:
     // {a0e44fd8-0be5-40dd-882e-822dd93f6f63}
     static constexpr QUuid IID{0xa0e44fd8, 0x0be5, 0x40dd, 0x88, 0x2e, 0x82, 0x2d, 0xd9, 0x3f, 0x6f, 0x63};
@@ -32,7 +34,7 @@ public:
 
 // A plug-in object.  Whoever holds its interface owns it: the release of the
 // last reference deletes the object.
-class QGPlugin : public QObject {
+class HOSTSDK_EXPORT QGPlugin : public QObject {
     Q_OBJECT
 
 public:

@@ -3,11 +3,13 @@
 // caller, who gives it back with release().
 #pragma once
 
+#include "hostsdk_export.h"
+
 #include <QUuid>
 
 enum QRESULT { QS_OK = 0, QE_NOINTERFACE = 1 };
 
-class QUnknownInterface {
+class HOSTSDK_EXPORT QUnknownInterface {
 public:
     // {09322b3b-e55a-4032-b936-ffdaf1cbb841}: offered by every component.
     static constexpr QUuid IID{0x09322b3b, 0xe55a, 0x4032, 0xb9, 0x36, 0xff, 0xda, 0xf1, 0xcb, 0xb8, 0x41};

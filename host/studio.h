@@ -2,20 +2,22 @@
 // window.
 #pragma once
 
+#include "hostsdk_export.h"
+
 #include "host/qucom.h"
 
 #include <QString>
 #include <QStringList>
 
 // The workbench's output pane.
-class OutputWindow {
+class HOSTSDK_EXPORT OutputWindow {
 public:
     virtual ~OutputWindow() = default;
     virtual void appendOutput(const QString& line) = 0;
     virtual void appendError(const QString& line) = 0;
 };
 
-class StudioInterface : public QUnknownInterface {
+class HOSTSDK_EXPORT StudioInterface : public QUnknownInterface {
 public:
     // {cedeb1c6-d23b-431d-a038-1275cd056913}
     static constexpr QUuid IID{0xcedeb1c6, 0xd23b, 0x431d, 0xa0, 0x38, 0x12, 0x75, 0xcd, 0x05, 0x69, 0x13};

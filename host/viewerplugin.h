@@ -3,6 +3,8 @@
 // opens, opening files and exporting the current view as HTML.
 #pragma once
 
+#include "hostsdk_export.h"
+
 #include "host/qgplugin.h"
 
 #include <QDate>
@@ -16,7 +18,7 @@ class QARes;
 class QToolBar;
 class QWidget;
 
-class QAStViewerPlugin : public QGPlugin {
+class HOSTSDK_EXPORT QAStViewerPlugin : public QGPlugin {
     Q_OBJECT
 
 public:

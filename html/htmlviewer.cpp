@@ -2,6 +2,7 @@
 // its script and the model's data.
 #include "html/htmlviewer.h"
 
+#include "html/differencesdata_p.h"
 #include "html/modeldata_p.h"
 
 #include <QCryptographicHash>
@@ -47,6 +48,13 @@ QByteArray dataElements(const std::vector<DataChunk>& chunks, int model, std::si
     return elements;
 }
 
+// The differences from a golden run, compressed, in an element of their own.
+QByteArray differencesElement(const HtmlDifferences& differences)
+{
+    return "<script type=\"application/octet-stream\" class=\"trace-differences\" data-encoding=\"deflate\">"
+        + differencesChunk(differences).encoded() + "</script>\n";
+}
+
 // The template with each of its markers replaced once, in the order they
 // appear in it; what is put in is not searched again.
 QByteArray filled(const QByteArray& page, std::vector<std::pair<QByteArray, QByteArray>> values)
@@ -72,11 +80,13 @@ QByteArray htmlViewer(const SequenceModel& model, const HtmlViewerOptions& optio
     Q_INIT_RESOURCE(viewer);
     const QByteArray script = resource("viewer.js");
     const QByteArray style = resource("viewer.css");
+    const SequenceModel* expandable = options.differences ? nullptr : options.expanded;
     const std::vector<DataChunk> folded = ModelEncoder(model).chunks(
-        {{QStringLiteral("title"), options.title}, {QStringLiteral("expandable"), options.expanded != nullptr}});
-    QByteArray later = dataElements(folded, 0, 1, folded.size());
-    if (options.expanded) {
-        const std::vector<DataChunk> expanded = ModelEncoder(*options.expanded).chunks({});
+        {{QStringLiteral("title"), options.title}, {QStringLiteral("expandable"), expandable != nullptr}});
+    QByteArray later = options.differences ? differencesElement(*options.differences) : QByteArray();
+    later += dataElements(folded, 0, 1, folded.size());
+    if (expandable) {
+        const std::vector<DataChunk> expanded = ModelEncoder(*expandable).chunks({});
         later += dataElements(expanded, 1, 0, expanded.size());
     }
     return filled(resource("viewer.html"),

@@ -7,6 +7,8 @@
 // early; the others are decoded after it.  Every drawing step looks up what
 // is on screen: rows by binary search of their tops, bars and frames by an
 // index of their begin rows; nothing walks the whole trace while scrolling.
+// A page of `tracetool diff --html` also holds the run's differences from
+// a golden run, drawn over the rows, with its hunks listed to jump through.
 // Trace text is only ever drawn on the canvas or set as textContent.
 'use strict';
 
@@ -18,7 +20,7 @@
         selfLoopWidth: 28, selfLoopHeight: 14, crossHalf: 6, arrowLength: 9, arrowHalfWidth: 4, syncThickness: 6,
         syncOverhang: 10, actionPadX: 6, actionPadY: 3, noteWidth: 240, notePad: 5, noteFold: 7, noteOffset: 8,
         annotationGap: 4, markSize: 10, framePad: 10, frameInset: 6, tabPadX: 6, tabPadY: 2, timeGap: 8,
-        edgeWidth: 4, edgeGap: 10, foldBand: 26, maxNoteLines: 12,
+        edgeWidth: 4, edgeGap: 10, foldBand: 26, maxNoteLines: 12, placeBand: 20, maxDeletedLines: 200,
     };
     const Kind = {
         Birth: 0, Message: 1, Return: 2, Deletion: 3, Action: 4, Synchronisation: 5, Note: 6, Glyph: 7,
@@ -473,6 +475,107 @@
         }
     }
 
+    // ---- Differences from a golden run ------------------------------------
+
+    const Change = { inserted: 1, retimed: 2 };
+    const changeColors = {
+        inserted: '#d7f5dd', insertedMark: '#1a7f37', deleted: '#fde4e2', deletedSelected: '#f9bcb7',
+        deletedMark: '#c62828', retimedMark: '#b35900',
+    };
+    const deletedStyle = builtInStyle('deleted', '#a31515', 0, 9);
+    // The marks in the margin, as a unified diff marks its lines.
+    const changeMarks = [['+', changeColors.insertedMark], ['~', changeColors.retimedMark],
+        ['\u2212', changeColors.deletedMark]].map(([text, color]) => ({
+        text, style: Object.assign(builtInStyle('change', color, 0, 11), { bold: true }),
+    }));
+
+    // How the run the page shows differs from a golden run: its rows only
+    // in the run and those whose timing moved, flagged; the places between
+    // rows where events of the golden run are missing, by the row they
+    // stand above; the hunks.
+    class Differences {
+        constructor(chunk, count) {
+            const c = chunk.columns;
+            this.golden = chunk.manifest.golden;
+            this.summary = chunk.manifest.summary;
+            this.texts = c.texts;
+            this.flags = new Uint8Array(count);
+            for (let k = 0; k < c.insertedFirst.length; ++k)
+                this.flags.fill(Change.inserted, c.insertedFirst[k], c.insertedFirst[k] + c.insertedCount[k]);
+            this.retimedRow = c.retimedRow;
+            this.retimedText = c.retimedText;
+            for (const row of c.retimedRow)
+                this.flags[row] |= Change.retimed;
+            this.before = c.deletedBefore;
+            this.deletedStart = new Int32Array(c.deletedCount.length + 1);
+            c.deletedCount.forEach((n, k) => { this.deletedStart[k + 1] = this.deletedStart[k] + n; });
+            this.deletedText = c.deletedText;
+            this.deletedPlace = c.deletedPlace;
+            this.hunks = Array.from(c.hunkFirst, (first, k) => ({
+                first, last: c.hunkLast[k], title: this.texts[c.hunkTitle[k]],
+            }));
+        }
+
+        get places() {
+            return this.before.length;
+        }
+
+        // The golden run's events missing at a place: their texts and
+        // where they were recorded.
+        deleted(place) {
+            const events = [];
+            for (let k = this.deletedStart[place]; k < this.deletedStart[place + 1]; ++k)
+                events.push({ text: this.texts[this.deletedText[k]], place: this.texts[this.deletedPlace[k]] });
+            return events;
+        }
+
+        firstDeleted(place) {
+            return this.texts[this.deletedText[this.deletedStart[place]]];
+        }
+
+        deletedCount(place) {
+            return this.deletedStart[place + 1] - this.deletedStart[place];
+        }
+
+        // The first place above `row` or below it.
+        placeAtOrAfter(row) {
+            return partition(this.places, (k) => this.before[k] < row);
+        }
+
+        retiming(row) {
+            const k = partition(this.retimedRow.length, (i) => this.retimedRow[i] < row);
+            return this.retimedRow[k] === row ? this.texts[this.retimedText[k]] : '';
+        }
+
+        // The first row of a hunk only in this run; past its last when none.
+        firstInserted(hunk) {
+            let row = hunk.first;
+            while (row <= hunk.last && !(this.flags[row] & Change.inserted))
+                ++row;
+            return row;
+        }
+
+        // The first change of a hunk: a place (deleted events come first
+        // where both are) or an inserted row.
+        firstChange(hunk) {
+            const place = this.placeAtOrAfter(hunk.first);
+            const row = this.firstInserted(hunk);
+            if (place < this.places && this.before[place] <= Math.min(row, hunk.last + 1))
+                return { place };
+            return { row: Math.min(row, hunk.last) };
+        }
+
+        // The numbers of deleted and inserted events of a hunk.
+        counts(hunk) {
+            let inserted = 0, deleted = 0;
+            for (let row = hunk.first; row <= hunk.last; ++row)
+                inserted += this.flags[row] & Change.inserted;
+            for (let k = this.placeAtOrAfter(hunk.first); k < this.places && this.before[k] <= hunk.last + 1; ++k)
+                deleted += this.deletedCount(k);
+            return { inserted, deleted };
+        }
+    }
+
     // ---- Heights of rows --------------------------------------------------
 
     // How far each row's content reaches above and below its line, and the
@@ -702,9 +805,11 @@
 
     // The shown rows, top to bottom: one after the other on the event axis;
     // on the time axis as far apart as their times, long idle stretches
-    // folded into a band that tells their length.
+    // folded into a band that tells their length.  With differences from a
+    // golden run, a band above a row for each place where events of the
+    // golden run are missing.
     class RowView {
-        constructor(model, rows, count, axis, tabBand) {
+        constructor(model, rows, count, axis, tabBand, differences) {
             this.model = model;
             this.rows = rows;
             this.count = count;
@@ -712,6 +817,8 @@
             this.tops = new Float64Array(count);
             this.bottoms = new Float64Array(count);
             this.folds = [];
+            this.places = [];
+            this.differences = differences;
             this.proportional = axis === 'time' ? new Uint8Array(count) : null;
             this.scale = axis === 'time' ? this.timeScale() : 0;
             this.foldAt = 400;
@@ -759,7 +866,8 @@
             let previous = -1, cursor = tabBand;
             for (let i = 0; i < this.count; ++i) {
                 const row = this.row(i);
-                let line = cursor + G.rowPad + m.above[row];
+                const bands = this.addPlaces(row);
+                let line = cursor + bands * G.placeBand + G.rowPad + m.above[row];
                 if (this.scale && previous >= 0) {
                     const timed = (m.flags[row] & Flag.timed) && (m.flags[previous] & Flag.timed);
                     const gap = timed ? Math.max(0, m.time[row] - m.time[previous]) * this.scale : 0;
@@ -774,19 +882,50 @@
                 this.lines[i] = line;
                 this.tops[i] = line - m.above[row] - G.rowPad;
                 this.bottoms[i] = line + m.below[row] + m.extra[row] + G.rowPad;
+                for (let k = this.places.length - bands; k < this.places.length; ++k)
+                    this.places[k].top = this.tops[i] - (this.places.length - k) * G.placeBand;
                 cursor = this.bottoms[i];
                 previous = row;
+            }
+            if (m.loaded === m.count) {
+                for (let k = this.addPlaces(Infinity); k > 0; --k, cursor += G.placeBand)
+                    this.places[this.places.length - k].top = cursor;
             }
             this.rowsBottom = cursor + G.tailHeight;
         }
 
-        // The folds whose bands reach into top..bottom.
-        foldsWithin(top, bottom) {
-            const first = partition(this.folds.length, (i) => this.folds[i].top + G.foldBand <= top);
+        // The places of missing events above a shown row, those above rows
+        // not shown before it included; returns how many.  places[k] is
+        // place k.
+        addPlaces(row) {
+            const d = this.differences, first = this.places.length;
+            let place = first;
+            for (; d && place < d.places && d.before[place] <= row; ++place)
+                this.places.push({ place, top: 0 });
+            return place - first;
+        }
+
+        // The bands of `list` (by their tops, each `height` high) that reach
+        // into top..bottom.
+        static bandsWithin(list, height, top, bottom) {
+            const first = partition(list.length, (i) => list[i].top + height <= top);
             const found = [];
-            for (let i = first; i < this.folds.length && this.folds[i].top < bottom; ++i)
-                found.push(this.folds[i]);
+            for (let i = first; i < list.length && list[i].top < bottom; ++i)
+                found.push(list[i]);
             return found;
+        }
+
+        foldsWithin(top, bottom) {
+            return RowView.bandsWithin(this.folds, G.foldBand, top, bottom);
+        }
+
+        placesWithin(top, bottom) {
+            return RowView.bandsWithin(this.places, G.placeBand, top, bottom);
+        }
+
+        // The place whose band is at y, or null.
+        placeAt(y) {
+            return this.placesWithin(y, y + 0.001)[0] || null;
         }
     }
 
@@ -952,6 +1091,7 @@
             this.eachRow((row, i) => this.paintBoxes(row, i));
             this.eachRow((row, i) => this.paintCrossesAndMarks(row, i));
             this.paintFolds();
+            this.paintPlaces();
         }
 
         eachRow(paint) {
@@ -959,18 +1099,29 @@
                 paint(this.view.row(i), i);
         }
 
-        // Search matches and the selected event behind everything.
+        // Search matches, the selected event and the differences from a
+        // golden run behind everything.
         paintBands() {
-            const c = this.context, viewer = this.viewer;
+            const c = this.context, viewer = this.viewer, changes = this.view.differences;
             for (let i = this.first; i <= this.last; ++i) {
                 const row = this.view.row(i);
                 const selected = row === viewer.selected;
-                if (!selected && !(viewer.matchFlags && viewer.matchFlags[i]))
+                const inserted = changes && changes.flags[row] & Change.inserted;
+                if (!selected && !(viewer.matchFlags && viewer.matchFlags[i]) && !inserted)
                     continue;
-                c.fillStyle = selected ? '#cfe0ff' : '#fff2a8';
+                c.fillStyle = selected ? '#cfe0ff' : viewer.matchFlags && viewer.matchFlags[i] ? '#fff2a8'
+                    : changeColors.inserted;
                 c.fillRect(this.area.left, this.view.tops[i], this.area.right - this.area.left,
                     this.view.bottoms[i] - this.view.tops[i]);
             }
+            for (const band of this.view.placesWithin(this.area.top, this.area.bottom)) {
+                c.fillStyle = this.placeColour(band);
+                c.fillRect(this.area.left, band.top, this.area.right - this.area.left, G.placeBand);
+            }
+        }
+
+        placeColour(band) {
+            return band.place === this.viewer.selectedPlace ? changeColors.deletedSelected : changeColors.deleted;
         }
 
         framesInView() {
@@ -1309,6 +1460,30 @@
                     this.viewer.scrollX + G.framePad + 2 * G.frameInset, top + height / 2, 'left');
             }
         }
+
+        // Where events of the golden run are missing: a label over the
+        // lifelines that tells how many, and the first of them.
+        paintPlaces() {
+            const changes = this.view.differences, c = this.context;
+            const style = deletedStyle, left = this.viewer.scrollX + G.framePad;
+            const room = this.area.right - left - 2 * G.tabPadX;
+            for (const band of this.view.placesWithin(this.area.top, this.area.bottom)) {
+                const count = changes.deletedCount(band.place);
+                const label = this.measure.elided(style, displayText('\u2212 ' + (count === 1
+                    ? 'only in the golden run: ' : count + ' events only in the golden run, the first: ')
+                    + changes.firstDeleted(band.place)), room);
+                const width = this.measure.width(style, label) + 2 * G.tabPadX, height = G.placeBand - 4;
+                c.fillStyle = this.placeColour(band);
+                c.strokeStyle = changeColors.deletedMark;
+                c.lineWidth = thinLine;
+                c.setLineDash([]);
+                c.beginPath();
+                c.roundRect(left, band.top + 2, width, height, 3);
+                c.fill();
+                c.stroke();
+                this.text(style, label, left + G.tabPadX, band.top + G.placeBand / 2, 'left');
+            }
+        }
     }
 
     // ---- The viewer -------------------------------------------------------
@@ -1330,6 +1505,9 @@
             this.focused = -1;
             this.hidden = new Set();
             this.selected = -1;
+            this.differences = null;
+            this.selectedPlace = -1;
+            this.hunkIndex = -1;
             this.pattern = '';
             this.matchRows = null;
             this.matchFlags = null;
@@ -1356,6 +1534,16 @@
             const first = chunk.manifest.firstRow;
             model.addChunk(chunk);
             model.heights.measureRows(first, model.loaded);
+        }
+
+        // The differences from a golden run, on a page that has them.
+        async loadDifferences() {
+            const element = document.querySelector('script.trace-differences');
+            if (!element)
+                return;
+            this.differences = new Differences(await decodeChunk(element), this.models[0].count);
+            this.showDifferences();
+            this.rebuild();
         }
 
         // The other chunks, once the page is read.
@@ -1389,6 +1577,7 @@
             this.stats.firstDraw = performance.now();
             if (document.readyState === 'loading')
                 await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve, { once: true }));
+            await this.loadDifferences();
             await this.loadRest(0);
             this.rebuild();
             this.stats.ready = performance.now();
@@ -1454,7 +1643,7 @@
                 .filter((p) => m.participants[p].visible && m.participants[p].birth < 0)
                 .map((p) => this.heights.titleHeight(p)));
             const tabBand = m.openTopFrames ? this.measure.lineHeight(m.slotStyle('loopStart')) + 2 * G.tabPadY : 0;
-            this.view = new RowView(m, rows, count, this.axis, tabBand);
+            this.view = new RowView(m, rows, count, this.axis, tabBand, m === this.models[0] ? this.differences : null);
             this.estimatedHeight = this.view.rowsBottom + (m.count - m.loaded) * 30;
             this.runSearch();
             this.updateStatus();
@@ -1619,11 +1808,23 @@
                     painter.text(style, m.timeText(row), right, view.lines[i], 'right');
                 if (view.proportional && view.proportional[i])
                     this.paintTicks(painter, i, right);
+                if (view.differences && view.differences.flags[row])
+                    this.paintChangeMark(painter, view.differences.flags[row], view.lines[i]);
             }
-            for (const fold of view.foldsWithin(this.scrollY, this.scrollY + this.viewport().height)) {
+            const bottom = this.scrollY + this.viewport().height;
+            for (const fold of view.foldsWithin(this.scrollY, bottom)) {
                 painter.text(builtIn.legend, '\u22ef', right, fold.top + G.foldBand / 2, 'right');
             }
+            for (const band of view.placesWithin(this.scrollY, bottom))
+                this.paintChangeMark(painter, 0, band.top + G.placeBand / 2);
             c.restore();
+        }
+
+        // In the margin left of the times: + a row only in this run, ~ a row
+        // whose timing moved, - events only in the golden run (flags 0).
+        paintChangeMark(painter, flags, y) {
+            const mark = changeMarks[flags & Change.inserted ? 0 : flags & Change.retimed ? 1 : 2];
+            painter.text(mark.style, mark.text, G.margin / 2, y, 'center');
         }
 
         timeChanges(i) {
@@ -1728,6 +1929,11 @@
                     this.openMenu(p, event.clientX, event.clientY);
                 return;
             }
+            const place = this.view.placeAt(this.scrollY + y / this.zoom - this.headerHeight);
+            if (place) {
+                this.selectPlace(place.place);
+                return;
+            }
             const row = this.rowAt(y);
             if (row < 0)
                 return;
@@ -1757,6 +1963,11 @@
                 over.push(name(m.over.values[k]));
             const thread = m.thread[row] >= 0 ? m.threads[m.thread[row]] : null;
             const style = m.style(m.styleIndex[row]);
+            const changes = this.view.differences;
+            const difference = changes ? {
+                difference: changes.flags[row] & Change.inserted ? 'only in this run' : '',
+                timing: changes.retiming(row),
+            } : {};
             return {
                 event: row,
                 position: m.position[row],
@@ -1773,15 +1984,18 @@
                 thread: thread ? (thread.name || 'thread ' + thread.number) : '',
                 file: m.file[row] >= 0 ? m.files[m.file[row]] : '',
                 line: m.line[row],
+                ...difference,
             };
         }
 
-        showDetails(details) {
+        // The details panel with a title and rows of a heading and a value;
+        // rows without a value are left out.
+        openDetails(title, rows) {
             const table = byId('details-table');
             table.replaceChildren();
-            const add = (heading, value) => {
+            for (const [heading, value] of rows) {
                 if (value === '' || value === undefined)
-                    return;
+                    continue;
                 const tr = document.createElement('tr');
                 const th = document.createElement('th');
                 const td = document.createElement('td');
@@ -1789,8 +2003,17 @@
                 td.textContent = displayText(String(value), true);
                 tr.append(th, td);
                 table.append(tr);
-            };
-            byId('details-title').textContent = 'Event ' + details.event;
+            }
+            byId('details-title').textContent = title;
+            byId('details').hidden = false;
+            this.resized();
+        }
+
+        showDetails(details) {
+            const rows = [];
+            const add = (heading, value) => rows.push([heading, value]);
+            add('Difference', details.difference);
+            add('Timing', details.timing);
             add('Kind', details.kind);
             add('Time', details.time);
             add(details.over.length ? 'Participants' : 'From', details.over.length ? details.over.join(', ') : details.from);
@@ -1804,8 +2027,7 @@
             add('Thread', details.thread);
             add('File', details.file ? details.file + (details.line ? ':' + details.line : '') : '');
             add('Trace object', details.position);
-            byId('details').hidden = false;
-            this.resized();
+            this.openDetails('Event ' + details.event, rows);
         }
 
         // Selects a row, scrolls it into view unless it is there, opens its
@@ -1815,6 +2037,7 @@
             if (!Number.isInteger(row) || row < 0 || row >= m.loaded)
                 return null;
             this.selected = row;
+            this.selectedPlace = -1;
             const details = this.details(row);
             this.showDetails(details);
             if (scroll)
@@ -1848,8 +2071,13 @@
             const viewport = this.viewport();
             if (this.view.tops[i] < this.scrollY || this.view.bottoms[i] > this.scrollY + viewport.height)
                 this.scrollTo(this.scrollX, this.view.lines[i] - viewport.height / 3);
-            const m = this.model;
-            const xs = m.participantsOf(row).map((p) => this.columns.xOf(p)).filter((x) => !isNaN(x));
+            this.revealColumns(row);
+        }
+
+        // Scrolls sideways to the participants of a row unless they are on screen.
+        revealColumns(row) {
+            const viewport = this.viewport();
+            const xs = this.model.participantsOf(row).map((p) => this.columns.xOf(p)).filter((x) => !isNaN(x));
             if (xs.length && (Math.min(...xs) < this.scrollX || Math.max(...xs) > this.scrollX + viewport.width))
                 this.scrollTo(Math.min(...xs) - 40, this.scrollY);
         }
@@ -1857,6 +2085,7 @@
         closeDetails() {
             byId('details').hidden = true;
             this.selected = -1;
+            this.selectedPlace = -1;
             this.resized();
         }
 
@@ -2012,6 +2241,109 @@
             byId('menu').hidden = true;
         }
 
+        // ---- differences from a golden run
+
+        // The header's line of differences and the list of hunks.
+        showDifferences() {
+            const d = this.differences, count = d.hunks.length;
+            byId('differences').hidden = false;
+            byId('hunk-list-panel').hidden = false;
+            byId('hunk-count').textContent = count + (count === 1 ? ' hunk' : ' hunks');
+            byId('legend-retimed').hidden = !d.retimedRow.length;
+            byId('difference-summary').textContent = 'Golden run ' + displayText(d.golden) + ': ' + displayText(d.summary);
+            const list = document.createDocumentFragment();
+            d.hunks.forEach((hunk, k) => list.append(this.hunkItem(hunk, k)));
+            byId('hunk-list').replaceChildren(list);
+            const moved = document.createDocumentFragment();
+            d.retimedRow.forEach((row, k) => {
+                const item = this.listItem('Event ' + row, d.texts[d.retimedText[k]]);
+                item.addEventListener('click', () => this.select(row));
+                moved.append(item);
+            });
+            byId('retimed-list').replaceChildren(moved);
+            byId('retimed-heading').hidden = !d.retimedRow.length;
+        }
+
+        hunkItem(hunk, k) {
+            const { inserted, deleted } = this.differences.counts(hunk);
+            const item = this.listItem(hunk.title, deleted + ' deleted, ' + inserted + ' inserted');
+            item.addEventListener('click', () => this.goToHunk(k));
+            return item;
+        }
+
+        listItem(title, text) {
+            const item = document.createElement('li');
+            const button = document.createElement('button');
+            const head = document.createElement('span');
+            const body = document.createElement('span');
+            button.type = 'button';
+            head.className = 'title';
+            head.textContent = title;
+            body.textContent = displayText(text);
+            button.append(head, body);
+            item.append(button);
+            return item;
+        }
+
+        // Selects the golden run's events missing at a place and lists them.
+        selectPlace(place) {
+            const d = this.differences;
+            this.selected = -1;
+            this.selectedPlace = place;
+            const events = d.deleted(place);
+            const rows = events.slice(0, G.maxDeletedLines).map((event) => ['\u2212',
+                event.text + (event.place ? '\n' + event.place : '')]);
+            if (events.length > G.maxDeletedLines)
+                rows.push(['', '\u2026 ' + (events.length - G.maxDeletedLines) + ' more']);
+            this.openDetails(events.length === 1 ? 'Only in the golden run'
+                : events.length + ' events only in the golden run', rows);
+            this.updateStatus();
+            this.invalidate();
+        }
+
+        // Shows hunk k near the top of the screen with its first change
+        // selected; null when there is no such hunk.
+        goToHunk(k) {
+            const d = this.differences;
+            if (!d || !Number.isInteger(k) || k < 0 || k >= d.hunks.length)
+                return null;
+            const hunk = d.hunks[k], view = this.view, viewport = this.viewport();
+            const i = Math.min(view.indexAtOrAfter(hunk.first), view.count - 1);
+            const place = view.places[d.placeAtOrAfter(hunk.first)];
+            const top = Math.min(i >= 0 ? view.tops[i] : Infinity, place ? place.top : Infinity);
+            if (isFinite(top))
+                this.scrollTo(this.scrollX, top - viewport.height / 6);
+            const change = d.firstChange(hunk);
+            if (change.place !== undefined)
+                this.selectPlace(change.place);
+            else
+                this.select(change.row, false);
+            const inserted = d.firstInserted(hunk);
+            if (inserted <= hunk.last && inserted < this.model.loaded)
+                this.revealColumns(inserted);
+            const items = byId('hunk-list').children;
+            if (this.hunkIndex >= 0)
+                items[this.hunkIndex].classList.remove('current');
+            this.hunkIndex = k;
+            items[k].classList.add('current');
+            items[k].scrollIntoView({ block: 'nearest' });
+            byId('hunk-count').textContent = 'hunk ' + (k + 1) + ' of ' + d.hunks.length;
+            return { first: hunk.first, last: hunk.last, title: hunk.title };
+        }
+
+        // The next (or previous) hunk, round the end.
+        nextHunk(backwards) {
+            const count = this.differences ? this.differences.hunks.length : 0;
+            if (!count)
+                return null;
+            const k = this.hunkIndex < 0 ? (backwards ? count - 1 : 0) : this.hunkIndex + (backwards ? -1 : 1);
+            return this.goToHunk((k + count) % count);
+        }
+
+        hunks() {
+            return this.differences ? this.differences.hunks.map((hunk) => ({ ...hunk })) : [];
+        }
+
         // ---- the script API
 
         participants() {
@@ -2135,6 +2467,8 @@
                 0: () => this.setZoom(1),
                 n: () => this.nextMatch(false),
                 N: () => this.nextMatch(true),
+                ']': () => this.nextHunk(false),
+                '[': () => this.nextHunk(true),
             };
             const action = actions[event.key];
             if (action) {
@@ -2158,6 +2492,8 @@
             });
             on('next', 'click', () => this.nextMatch(false));
             on('previous', 'click', () => this.nextMatch(true));
+            on('hunk-next', 'click', () => this.nextHunk(false));
+            on('hunk-previous', 'click', () => this.nextHunk(true));
             on('axis', 'change', () => this.setAxis(byId('axis').value));
             on('zoom-in', 'click', () => this.setZoom(this.zoom * 1.25));
             on('zoom-out', 'click', () => this.setZoom(this.zoom / 1.25));
@@ -2222,5 +2558,7 @@
         },
         eventGeometry: (n) => viewer.eventGeometry(n),
         participantGeometry: (name) => viewer.participantGeometry(name),
+        hunks: () => viewer.hunks(),
+        hunk: (i) => viewer.goToHunk(i),
     });
 })();

@@ -17,12 +17,12 @@ static QString iconPath;
 static QString tzfHtmlFile;  // the current report
 static StudioInterface* studioIFace = nullptr;
 
-extern "C" Q_DECL_EXPORT const char* qt_ucm_query_verification_data()
+const char* qt_ucm_query_verification_data()
 {
     return QUcmBuildRecord;
 }
 
-extern "C" Q_DECL_EXPORT QUnknownInterface* ucm_instantiate()
+QUnknownInterface* ucm_instantiate()
 {
     return (new QAStSTKSZPlugin)->iface();
 }

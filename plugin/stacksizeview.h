@@ -3,7 +3,7 @@
 // merge script, opens existing reports (*.tzf.html) in the desktop's browser
 // and exports the current report.
 //
-// The library exports two entry points (extern "C"):
+// The library exports two entry points (extern "C", declared at the end):
 //   qt_ucm_query_verification_data()  the build record (QUcmBuildRecord)
 //   ucm_instantiate()                 a new QAStSTKSZPlugin's interface
 //
@@ -14,11 +14,13 @@
 // current report, so that no stale report is exported as the new one.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "host/viewerplugin.h"
 
 #include <QProcess>
 
-class QAStSTKSZPlugin : public QAStViewerPlugin {
+class STACKSIZEVIEW_EXPORT QAStSTKSZPlugin : public QAStViewerPlugin {
     Q_OBJECT
     // The report that exportHTML copies: the one merged or opened last;
     // empty when there is none.  For hosts that check a run's outcome.
@@ -75,3 +77,7 @@ private:
     QProcess* launch(const QStringList& command, const QString& name);
     QProcess* signallingProcess() const;
 };
+
+// The component entry points that a host looks up by name.
+extern "C" STACKSIZEVIEW_EXPORT const char* qt_ucm_query_verification_data();
+extern "C" STACKSIZEVIEW_EXPORT QUnknownInterface* ucm_instantiate();

@@ -176,3 +176,7 @@ struct DiagramLayout {
 
 // Lays out a model; text is measured, so a QGuiApplication must exist.
 DiagramLayout layOutDiagram(const SequenceModel& model);
+
+class SequenceDiagram;
+// The layout a diagram paints, in unscaled pixels.
+const DiagramLayout& diagramLayout(const SequenceDiagram& diagram);

@@ -116,7 +116,7 @@ bool SequenceDiagram::save(const QString& fileName, QString* error) const
     return true;
 }
 
-const DiagramLayout& SequenceDiagram::layout() const
+const DiagramLayout& diagramLayout(const SequenceDiagram& diagram)
 {
-    return *layout_;
+    return *diagram.layout_;
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "sequence/sequencemodel.h"
+#include "stacksizeview_export.h"
 
 #include <QCoreApplication>
 #include <QSize>
@@ -21,12 +22,12 @@ class QPainter;
 class TDF;
 struct DiagramLayout;
 
-struct RenderOptions {
+struct STACKSIZEVIEW_EXPORT RenderOptions {
     SequenceOptions sequence;  // the window and filters; the format of the time column
     double scale = 1.0;        // kept within minScale..maxScale
 };
 
-class SequenceDiagram {
+class STACKSIZEVIEW_EXPORT SequenceDiagram {
     Q_DECLARE_TR_FUNCTIONS(SequenceDiagram)  // its texts' translation context
 
 public:
@@ -53,10 +54,12 @@ public:
     // *error set for another ending, a picture too large or a file that cannot be
     // written.  A file that fails is left as it was.
     bool save(const QString& fileName, QString* error) const;
-    const DiagramLayout& layout() const;  // the model painted, in unscaled pixels
+    // The model drawn.
     const SequenceModel& model() const { return model_; }
 
 private:
+    friend const DiagramLayout& diagramLayout(const SequenceDiagram& diagram);
+
     SequenceModel model_;
     std::unique_ptr<DiagramLayout> layout_;
     double scale_;

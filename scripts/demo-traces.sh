@@ -2,9 +2,11 @@
 # Works on the bundled example traces with tracetool: checks them (the
 # trace of typical mistakes shows its positioned reports), counts what the
 # example trace holds, prints the start of its dump, writes it back through
-# the trace writer (and checks that), and exports it as PlantUML and
-# Mermaid diagrams and as a context diagram for Graphviz (drawn as SVG when
-# dot is installed).
+# the trace writer (and checks that), exports it as PlantUML and Mermaid
+# diagrams and as a context diagram for Graphviz (drawn as SVG when dot is
+# installed), and compares it with a changed copy as a test script checks a
+# run against its golden run, also as a viewer page with the differences
+# marked (diff.html).
 # Usage: scripts/demo-traces.sh BUILD_DIR OUTPUT_DIR
 set -eu
 if [ $# -ne 2 ]; then
@@ -50,3 +52,9 @@ if command -v dot >/dev/null; then
     dot -Tsvg -o "$out/context.svg" "$out/context.dot"
     echo "context diagram drawn: $out/context.svg"
 fi
+echo
+echo "-- tracetool diff traces/rtos.tdf against a changed copy (they differ: exit status 1)"
+sed -e 's/^ME 12 100$/ME 13 100/' -e '/^AC 21 200$/d' -e 's/^TM 2000$/TM 2600/' traces/rtos.tdf >"$out/rtos-run.tdf"
+"$tool" diff --time-tolerance 20% --context 1 --html "$out/diff.html" "$config" traces/rtos.tdf "$out/rtos-run.tdf" ||
+    [ $? -eq 1 ]
+echo "the run with the differences marked (open in a browser): $out/diff.html"

@@ -11,10 +11,11 @@ set -euo pipefail
 # machine); qt6-tools-dev (Qt6LinguistTools for CMake) and qt6-l10n-tools
 # (lupdate, lrelease) the translations; zlib1g-dev the test that decodes the
 # viewer page's data; chromium, chromium-driver and python3-selenium the
-# browser test and benchmark of the viewer page.
+# browser test and benchmark of the viewer page; help2man the tools' manual
+# pages; debhelper builds the Debian packages and lintian checks them.
 packages=(cmake ninja-build g++ perl qt6-base-dev qt6-5compat-dev qt6-svg-dev libpng-dev fonts-dejavu-core libgl-dev
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format dpkg-dev plantuml graphviz
-    qt6-tools-dev qt6-l10n-tools zlib1g-dev chromium chromium-driver python3-selenium)
+    qt6-tools-dev qt6-l10n-tools zlib1g-dev chromium chromium-driver python3-selenium help2man debhelper lintian)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

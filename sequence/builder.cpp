@@ -295,9 +295,6 @@ void SequenceBuilder::addDecoration(TDFObject* decoration, TDFObject* owner, Seq
 
 SequenceEvent& SequenceBuilder::addRow(TDFObject* object, SequenceEvent::Kind kind, int position)
 {
-    const std::vector<TDF::SourceFile>& files = trace_.sourceFiles;
-    while (sourceFile_ + 1 < files.size() && files[sourceFile_ + 1].firstObject <= position)
-        ++sourceFile_;
     SequenceEvent event;
     event.kind = kind;
     event.position = position;
@@ -306,17 +303,32 @@ SequenceEvent& SequenceBuilder::addRow(TDFObject* object, SequenceEvent::Kind ki
     event.line = object->line;
     event.link = object->link();
     event.source = object;
-    if (sourceFile_ < files.size() && files[sourceFile_].firstObject <= position) {
-        if (model_.files.isEmpty() || model_.files.back() != files[sourceFile_].fileName)
-            model_.files.append(files[sourceFile_].fileName);
-        event.file = int(model_.files.size()) - 1;
-    }
+    event.file = fileOf(position);
     interactionSeen_ = interactionSeen_ || kind != SequenceEvent::Divider;
     if (kind == SequenceEvent::Message || kind == SequenceEvent::Return)
         resolveMarks(int(model_.events.size()));
     annotate(event, object);
     model_.events.push_back(std::move(event));
     return model_.events.back();
+}
+
+// The model's index of the trace file the object at `position` came from;
+// -1 for none.  Positions only grow during the walk.
+int SequenceBuilder::fileOf(int position)
+{
+    const std::vector<TDF::SourceFile>& files = trace_.sourceFiles;
+    bool moved = false;
+    while (sourceFile_ + 1 < files.size() && files[sourceFile_ + 1].firstObject <= position) {
+        ++sourceFile_;
+        moved = true;
+    }
+    if (sourceFile_ >= files.size() || files[sourceFile_].firstObject > position)
+        return -1;
+    if (moved || model_.files.isEmpty() || currentFile_ < 0) {
+        model_.files.append(files[sourceFile_].fileName);
+        currentFile_ = int(model_.files.size()) - 1;
+    }
+    return currentFile_;
 }
 
 // The glyph and the note attached to `object`, below its row.

@@ -93,6 +93,7 @@ private:
     bool interactionSeen_ = false;
     bool windowOpen_ = false;     // the walk is in the window
     std::size_t sourceFile_ = 0;  // the trace's source file of the position being walked
+    int currentFile_ = -1;        // its index in the model's files, once a row came from it
 
     // participants.cpp
     void indexObjects();
@@ -122,6 +123,7 @@ private:
     void addDivider(TDFObject* object, int position);
     void addDecoration(TDFObject* decoration, TDFObject* owner, SequenceEvent::Kind kind, int position);
     SequenceEvent& addRow(TDFObject* object, SequenceEvent::Kind kind, int position);
+    int fileOf(int position);
     void annotate(SequenceEvent& event, TDFObject* object);
     int threadIndex(TDFThread* thread);
     bool threadShown(TDFThread* thread) const;

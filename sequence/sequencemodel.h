@@ -16,6 +16,8 @@
 // objects for tools and tests; views do not follow them.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "tdf/tdftime.h"
 
 #include <QList>
@@ -33,7 +35,7 @@ class TDFObject;
 
 // The window and filters of a view.  Every view takes the same options, so
 // that it shows the same events.
-struct SequenceOptions {
+struct STACKSIZEVIEW_EXPORT SequenceOptions {
     // Instances whose names match `pattern` are drawn as one participant `name`.
     struct Component {
         QRegularExpression pattern;
@@ -56,7 +58,7 @@ struct SequenceOptions {
     QStringList threads;             // when not empty: only events of these threads, by number or name
 };
 
-struct SequenceParticipant {
+struct STACKSIZEVIEW_EXPORT SequenceParticipant {
     enum Kind { World, Instance, Component, Edge };
 
     Kind kind = Instance;
@@ -73,7 +75,7 @@ struct SequenceParticipant {
 };
 
 // A note or glyph drawn below its event's row.
-struct SequenceAnnotation {
+struct STACKSIZEVIEW_EXPORT SequenceAnnotation {
     bool glyph = false;
     bool warning = false;  // a glyph of a failure kind
     QString text;
@@ -81,7 +83,7 @@ struct SequenceAnnotation {
     const TDFObject* source = nullptr;
 };
 
-struct SequenceEvent {
+struct STACKSIZEVIEW_EXPORT SequenceEvent {
     enum Kind : unsigned char {
         Birth,            // an instance's title on a row of its own
         Message,          // from -> to; `creates`: the receiver's title is on this row
@@ -123,7 +125,7 @@ struct SequenceEvent {
 // A place between the rows: at the line of row `row`, or above it (at its
 // top, before anything it draws).  Row may be the number of rows: below
 // the last one.
-struct SequenceMark {
+struct STACKSIZEVIEW_EXPORT SequenceMark {
     int row = 0;
     bool atLine = false;
 
@@ -137,7 +139,7 @@ struct SequenceMark {
 // An activation bar: level 0 is the outermost.  Bars deeper than
 // SequenceModel::maxNesting are folded into the bar at that level, whose
 // `depth` tells the deepest level folded into it.
-struct SequenceBar {
+struct STACKSIZEVIEW_EXPORT SequenceBar {
     int participant = 0;
     int level = 0;
     int depth = 0;
@@ -149,7 +151,7 @@ struct SequenceBar {
 
 // A loop frame from its start row to its end row.  Loops nested deeper than
 // SequenceModel::maxNesting are folded into the frame at that level.
-struct SequenceFrame {
+struct STACKSIZEVIEW_EXPORT SequenceFrame {
     QString label;                    // the loop's name, or "×N" for N iterations
     const Style* style = nullptr;     // the start's: top, sides and label
     const Style* endStyle = nullptr;  // the end's: bottom edge
@@ -161,13 +163,13 @@ struct SequenceFrame {
     bool empty = false;  // no row between its ends
 };
 
-struct SequenceThread {
+struct STACKSIZEVIEW_EXPORT SequenceThread {
     QString name;  // may be null
     unsigned long number = 0;
     int colorIndex = 0;  // 0 to 10
 };
 
-class SequenceModel {
+class STACKSIZEVIEW_EXPORT SequenceModel {
 public:
     static constexpr int maxNesting = 6;
 
@@ -186,7 +188,8 @@ public:
     // A time of the trace as text, in the model's format and the trace's unit.
     QString timeText(unsigned long long time) const;
     // What timeText() formats with (see tdftime.h): the format, the trace's
-    // unit and the text of its TU line (null when it had none).
+    // unit (none when it named none, or one not known) and the text of its TU
+    // line (null when it had none).
     const QString& timeFormat() const { return timeFormat_; }
     TDFTimeUnitType timeUnit() const { return timeUnit_; }
     const QString& timeUnitName() const { return timeUnitName_; }
@@ -201,4 +204,4 @@ private:
 };
 
 // The model of `trace` with the window and filters of `options`.
-SequenceModel buildSequenceModel(TDF& trace, const SequenceOptions& options = SequenceOptions());
+STACKSIZEVIEW_EXPORT SequenceModel buildSequenceModel(TDF& trace, const SequenceOptions& options = SequenceOptions());

@@ -11,6 +11,8 @@
 // owns its naming; a naming owns its operands.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "foundation/containers.h"
 #include "foundation/style.h"
 #include "host/qares.h"
@@ -23,7 +25,7 @@ struct TCFIndexes;
 
 // One operand of a naming: a literal text, or a value known when a name is
 // produced.
-class NamingOp {
+class STACKSIZEVIEW_EXPORT NamingOp {
 public:
     enum NamingType { LITERAL = 0, D_OCCURENCE, STATIC_NAME, LOOP_ID, LOOP_REPEAT, LOOP_NUMBER };
 
@@ -43,7 +45,7 @@ public:
 // A format with %1, %2 ... placeholders and its operands.  A naming read from
 // resources holds the format again as its first operand, which is never
 // substituted.
-class Naming {
+class STACKSIZEVIEW_EXPORT Naming {
 public:
     List<NamingOp*> ops;
     QString format;
@@ -63,7 +65,7 @@ public:
 
 // A class of trace instances, with its own style, naming and, optionally,
 // control-flow mode.
-class InstanceType {
+class STACKSIZEVIEW_EXPORT InstanceType {
 public:
     TCF* tcf;
     QString name;
@@ -84,7 +86,7 @@ public:
     bool nestedControlFlow() const;
 };
 
-class ThreadState {
+class STACKSIZEVIEW_EXPORT ThreadState {
 public:
     TCF* tcf;
     QString name;
@@ -95,7 +97,7 @@ public:
     void setName(const QString& name) { this->name = name; }
 };
 
-class Glyph {
+class STACKSIZEVIEW_EXPORT Glyph {
 public:
     enum GlyphType { NO_GLYPH_TYPE = 0, UNEXPECTED_CALL = 1, VERIFICATION_POINT_FAILED = 2, UNEXPECTED_DATA = 3 };
 
@@ -115,7 +117,7 @@ public:
     static GlyphType toType(const char* text, bool* ok = nullptr);
 };
 
-class TCF {
+class STACKSIZEVIEW_EXPORT TCF {
 public:
     // The default-style slots, one per kind of drawn object.  Every int
     // converts to it, so that a value outside the slots can be checked.
@@ -192,7 +194,7 @@ private:
 };
 
 // The configurations loaded together; owns them.
-class TCFList : public List<TCF*> {
+class STACKSIZEVIEW_EXPORT TCFList : public List<TCF*> {
 public:
     TCFList() = default;
     ~TCFList();
@@ -208,9 +210,9 @@ typedef Style* (*StyleFactory)(const QString& name, int id);
 // The configurations of every "tcf" resource among `root` and its following
 // siblings, in order; null for a null root.  Problems are reported through
 // Error and discard the item concerned.  The caller owns the list.
-TCFList* readTCFFromResources(QARes* root, StyleFactory factory = nullptr);
+STACKSIZEVIEW_EXPORT TCFList* readTCFFromResources(QARes* root, StyleFactory factory = nullptr);
 
 // Reads a naming list: a format string followed by operands.  Null, after a
 // report naming `listName`, when an element is neither a string nor a known
 // operand identifier.
-Naming* _TCFFromResources_Naming(QAResList* list, const char* listName);
+STACKSIZEVIEW_EXPORT Naming* _TCFFromResources_Naming(QAResList* list, const char* listName);

@@ -9,6 +9,8 @@
 // Ownership: a block owns its static definitions, its ids and its source.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "tdf/tdfobjects.h"
 
 class InstanceType;
@@ -16,10 +18,10 @@ class InstanceType;
 enum TDFDBObjectType { TDFDB_MESSAGE = 101, TDFDB_INSTANCE = 102, TDFDB_TEXT = 103 };
 
 // "message", "instance" or "text"; null for any other value.
-const char* TDFDBstatementTypeString(TDFDBObjectType type);
+STACKSIZEVIEW_EXPORT const char* TDFDBstatementTypeString(TDFDBObjectType type);
 
 // Where the definitions of a block come from (SO line).
-class TDFDBSource {
+class STACKSIZEVIEW_EXPORT TDFDBSource {
 public:
     enum Type { TXT = 0, XRD = 1 };
 
@@ -31,7 +33,7 @@ public:
 };
 
 // A static definition: an instance, a message or a text of a block.
-class TDFDBObject {
+class STACKSIZEVIEW_EXPORT TDFDBObject {
 public:
     TDFDBObjectType type;
     TDFDefinitionBlock* block = nullptr;  // set when added to a block
@@ -54,19 +56,19 @@ public:
     QString sourceLink();
 };
 
-class TDFDBText : public TDFDBObject {
+class STACKSIZEVIEW_EXPORT TDFDBText : public TDFDBObject {
 public:
     TDFDBText(unsigned long id, const QString& name) : TDFDBObject(TDFDB_TEXT, id, name) {}
 };
 
-class TDFDBMessage : public TDFDBObject {
+class STACKSIZEVIEW_EXPORT TDFDBMessage : public TDFDBObject {
 public:
     bool used = false;  // a message of the current trace referred to it
 
     TDFDBMessage(unsigned long id, const QString& name) : TDFDBObject(TDFDB_MESSAGE, id, name) {}
 };
 
-class TDFDBInstance : public TDFDBObject {
+class STACKSIZEVIEW_EXPORT TDFDBInstance : public TDFDBObject {
 public:
     InstanceType* instanceType;
     TDFDBInstance* superInstance = nullptr;
@@ -78,20 +80,20 @@ public:
     void setSuperInstance(TDFDBInstance* instance) { superInstance = instance; }
 };
 
-class TDFDBInstanceList : public List<TDFDBInstance*> {
+class STACKSIZEVIEW_EXPORT TDFDBInstanceList : public List<TDFDBInstance*> {
 public:
     // The first instance with this id, in definition order; null if none.
     TDFDBInstance* search(unsigned long id);
 };
 
-class TDFDBTextList : public List<TDFDBText*> {
+class STACKSIZEVIEW_EXPORT TDFDBTextList : public List<TDFDBText*> {
 public:
     // The first text with this id, in definition order; null if none.
     TDFDBText* search(unsigned long id);
 };
 
 // A block's static messages by id (51 buckets).
-class TDFDBMessageHash : public Hash<TDFDBMessage*> {
+class STACKSIZEVIEW_EXPORT TDFDBMessageHash : public Hash<TDFDBMessage*> {
 public:
     TDFDBMessageHash() : Hash<TDFDBMessage*>(51) {}
     unsigned code(TDFDBMessage* message) override;
@@ -99,7 +101,7 @@ public:
     TDFDBMessage* search(unsigned long id);
 };
 
-class TDFDefinitionBlock : public TDFTextObject {
+class STACKSIZEVIEW_EXPORT TDFDefinitionBlock : public TDFTextObject {
 public:
     List<TDFDefinitionBlock*>::Node* blocksNode = nullptr;  // node in the reader's block list
     bool valid = true;                                      // no error while the block was defined
@@ -139,20 +141,20 @@ public:
     TDFDBObject* getObjectFromId(unsigned long id);
 };
 
-class TDFDefinitionBlockList : public List<TDFDefinitionBlock*> {
+class STACKSIZEVIEW_EXPORT TDFDefinitionBlockList : public List<TDFDefinitionBlock*> {
 public:
     // The first block whose ids are `values` (n of them); null if none.
     TDFDefinitionBlock* search(unsigned long* values, int n);
 };
 
 // A binding of an SF number to a block, in the reader's SF table.
-struct TDF_USE_DBTraceId {
+struct STACKSIZEVIEW_EXPORT TDF_USE_DBTraceId {
     TDFDefinitionBlock* block;
     unsigned long sfNumber;
 };
 
 // The reader's SF table (101 buckets).
-class TDF_USE_DBTraceIdHash : public Hash<TDF_USE_DBTraceId*> {
+class STACKSIZEVIEW_EXPORT TDF_USE_DBTraceIdHash : public Hash<TDF_USE_DBTraceId*> {
 public:
     TDF_USE_DBTraceIdHash() : Hash<TDF_USE_DBTraceId*>(101) {}
     unsigned code(TDF_USE_DBTraceId* entry) override;

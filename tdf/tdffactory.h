@@ -4,9 +4,11 @@
 // default-constructed object that the caller owns.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "tdf/tdf_db.h"
 
-class TDFFactory {
+class STACKSIZEVIEW_EXPORT TDFFactory {
 public:
     virtual TDFNote* newTDFNote();
     virtual TDFGlyph* newTDFGlyph();

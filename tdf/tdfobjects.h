@@ -11,6 +11,8 @@
 // delete-all; every other pointer refers to something owned elsewhere.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "foundation/containers.h"
 
 #include <QString>
@@ -74,12 +76,12 @@ enum TDFObjectType {
 
 // "message", "return", "thread", ...; null for the types without a text
 // (delete-all, definition block, new trace, external trigger and beyond).
-const char* strTDFObjectType(TDFObjectType type);
+STACKSIZEVIEW_EXPORT const char* strTDFObjectType(TDFObjectType type);
 
 typedef List<TDFObject*>::Node TDFObjectNode;
 
 // The down-casts: each returns the object as that class, or null.
-class TDFCast {
+class STACKSIZEVIEW_EXPORT TDFCast {
 public:
     virtual TDFObject* toObject() { return nullptr; }
     virtual TDFTextObject* toTextObject() { return nullptr; }
@@ -107,12 +109,12 @@ protected:
 };
 
 // Data a host attaches to an object; deleted with the object.
-class TDFUserData {
+class STACKSIZEVIEW_EXPORT TDFUserData {
 public:
     virtual ~TDFUserData();
 };
 
-class TDFObject : public TDFCast {
+class STACKSIZEVIEW_EXPORT TDFObject : public TDFCast {
 public:
     TDFObjectType type;
     unsigned int line = 0;    // the line of its record in the trace file; 0: not read from a file
@@ -148,7 +150,7 @@ public:
 };
 
 // An event that shows a static text of its definition block.
-class TDFTextObject : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFTextObject : public TDFObject {
 public:
     TDFDBText* model = nullptr;
 
@@ -161,7 +163,7 @@ public:
     void write(TDFWriter& writer) override;
 };
 
-class TDFNote : public TDFTextObject {
+class STACKSIZEVIEW_EXPORT TDFNote : public TDFTextObject {
 public:
     TDFObject* attachedTo = nullptr;  // null: free-standing
     TDFObjectNode* listNode = nullptr;
@@ -174,7 +176,7 @@ public:
     virtual QString name();
 };
 
-class TDFGlyph : public TDFTextObject {
+class STACKSIZEVIEW_EXPORT TDFGlyph : public TDFTextObject {
 public:
     TDFObject* attachedTo = nullptr;
     TDFObjectNode* listNode = nullptr;
@@ -188,7 +190,7 @@ public:
     virtual QString name();
 };
 
-class TDFAction : public TDFTextObject {
+class STACKSIZEVIEW_EXPORT TDFAction : public TDFTextObject {
 public:
     TDFInstance* instance = nullptr;  // null: the world
     TDFObjectNode* listNode = nullptr;
@@ -198,7 +200,7 @@ public:
     void write(TDFWriter& writer) override;
 };
 
-class TDFSynchronisation : public TDFTextObject {
+class STACKSIZEVIEW_EXPORT TDFSynchronisation : public TDFTextObject {
 public:
     List<TDFInstance*>* instances = nullptr;  // owned; a null entry is the world
     TDFObjectNode* listNode = nullptr;
@@ -209,7 +211,7 @@ public:
     void write(TDFWriter& writer) override;
 };
 
-class TDFInstance : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFInstance : public TDFObject {
 public:
     TDFObject* deletion = nullptr;  // the TDFInstanceDelete(All) that ended it
     TDFDBInstance* model = nullptr;
@@ -248,7 +250,7 @@ public:
     void writeModelChangment(TDFWriter& writer);
 };
 
-class TDFMessage : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFMessage : public TDFObject {
 public:
     TDFInstance* sender = nullptr;    // null: the world
     TDFInstance* receiver = nullptr;  // null: the world
@@ -268,7 +270,7 @@ public:
     void write(TDFWriter& writer) override;
 };
 
-class TDFMessageCall : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFMessageCall : public TDFObject {
 public:
     unsigned long callId = 0;
     TDFMessage* message = nullptr;
@@ -279,7 +281,7 @@ public:
     void write(TDFWriter& writer) override;
 };
 
-class TDFMessageReturn : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFMessageReturn : public TDFObject {
 public:
     TDFMessage* message = nullptr;
     TDFInstanceDelete* deletion = nullptr;  // a deletion drawn at this return
@@ -291,7 +293,7 @@ public:
     void write(TDFWriter& writer) override;
 };
 
-class TDFInstanceDeleteAbstract : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFInstanceDeleteAbstract : public TDFObject {
 public:
     TDFObjectNode* listNode = nullptr;
 
@@ -299,7 +301,7 @@ protected:
     explicit TDFInstanceDeleteAbstract(TDFObjectType type) : TDFObject(type) {}
 };
 
-class TDFInstanceDelete : public TDFInstanceDeleteAbstract {
+class STACKSIZEVIEW_EXPORT TDFInstanceDelete : public TDFInstanceDeleteAbstract {
 public:
     TDFInstance* instance = nullptr;
     TDFMessageReturn* atReturn = nullptr;  // the return the deletion is drawn at
@@ -309,7 +311,7 @@ public:
     void write(TDFWriter& writer) override;
 };
 
-class TDFInstanceDeleteAll : public TDFInstanceDeleteAbstract {
+class STACKSIZEVIEW_EXPORT TDFInstanceDeleteAll : public TDFInstanceDeleteAbstract {
 public:
     List<TDFInstance*>* deletedInstances = nullptr;  // owned, in trace order
 
@@ -325,7 +327,7 @@ class TDFLoopEnd;
 // first, shown as "1.2".  A path shares the path of the loop it is nested
 // in and adds its own number: a loop costs the same whatever its depth, and
 // the text is built when asked for.
-class TDFLoopPath {
+class STACKSIZEVIEW_EXPORT TDFLoopPath {
 public:
     TDFLoopPath() = default;
     TDFLoopPath(const QString& text);  // a path given whole; implicit, as a QString field was
@@ -338,7 +340,7 @@ private:
     std::shared_ptr<const Level> level_;  // null: the empty path
 };
 
-class TDFLoopStart : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFLoopStart : public TDFObject {
 public:
     TDFInstance* instance = nullptr;
     TDFLoopEnd* loopEnd = nullptr;
@@ -364,7 +366,7 @@ private:
     bool namedByNaming_ = false;
 };
 
-class TDFLoopEnd : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFLoopEnd : public TDFObject {
 public:
     TDFInstance* instance = nullptr;
     TDFLoopStart* loopStart = nullptr;
@@ -377,7 +379,7 @@ public:
 };
 
 // A thread of the traced program (a plain record, not an event).
-class TDFThread {
+class STACKSIZEVIEW_EXPORT TDFThread {
 public:
     QString name;
     unsigned long num = 0;  // the thread id of the trace
@@ -387,7 +389,7 @@ public:
     void setName(const QString& name) { this->name = name; }
 };
 
-class TDFThreadInfo : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFThreadInfo : public TDFObject {
 public:
     unsigned long stateId = 0;  // 1: the thread starts running
     unsigned long priority = 0;
@@ -408,21 +410,21 @@ public:
     void write(TDFWriter& writer) override;
 };
 
-class TDFNewTrace : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFNewTrace : public TDFObject {
 public:
     TDFNewTrace() : TDFObject(TDF_NEW_TRACE) {}
     void write(TDFWriter& writer) override;
     virtual TDFNewTrace* toNewTrace() { return this; }
 };
 
-class TDFExternalTrigger : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFExternalTrigger : public TDFObject {
 public:
     TDFExternalTrigger() : TDFObject(TDF_EXTERNAL_TRIGGER) {}
     TDFExternalTrigger* toExternalTrigger() override { return this; }
     void write(TDFWriter& writer) override;
 };
 
-class TDFTriggerStart : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFTriggerStart : public TDFObject {
 public:
     TDFInstance* instance = nullptr;
 
@@ -431,7 +433,7 @@ public:
     void write(TDFWriter& writer) override;
 };
 
-class TDFTriggerStop : public TDFObject {
+class STACKSIZEVIEW_EXPORT TDFTriggerStop : public TDFObject {
 public:
     TDFInstance* instance = nullptr;
 
@@ -441,14 +443,14 @@ public:
 };
 
 // The reader's list of dynamic instances.
-class TDFInstanceList : public List<TDFInstance*> {
+class STACKSIZEVIEW_EXPORT TDFInstanceList : public List<TDFInstance*> {
 public:
     // The first instance, in insertion order, with this dynamic id; null if none.
     TDFInstance* search(unsigned long dynamicId);
 };
 
 // The reader's table of dynamic instances by dynamic id (613 buckets).
-class TDFInstanceHash : public Hash<TDFInstance*> {
+class STACKSIZEVIEW_EXPORT TDFInstanceHash : public Hash<TDFInstance*> {
 public:
     TDFInstanceHash() : Hash<TDFInstance*>(613) {}
     unsigned code(TDFInstance* instance) override;

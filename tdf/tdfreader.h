@@ -24,6 +24,8 @@
 // each object's destructor, but `delete` must not be called on them.
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "tdf/tdf_db.h"
 #include "tdf/tdffactory.h"
 #include "tdf/tdftime.h"
@@ -41,7 +43,7 @@ class TDFArenaFactory;
 enum class TDFReport : int;
 struct TDFIndexes;
 
-class TDF {
+class STACKSIZEVIEW_EXPORT TDF {
 public:
     // What an NI line did to an instance's model.
     enum ModelChangment { NO_CHANGE = 0, NEW_MODEL = 1, MODEL_CHANGED = 2 };

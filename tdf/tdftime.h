@@ -12,6 +12,8 @@
 // "%Hh %Mmn %ss %mms" shows 61500 ms as "1mn 1s 500ms".
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include <QString>
 
 enum TDFTimeUnitType {
@@ -25,22 +27,27 @@ enum TDFTimeUnitType {
     TIME_UNIT_PICOSECOND
 };
 
+// The length of a unit in picoseconds; 0 for no unit.
+STACKSIZEVIEW_EXPORT unsigned long long picosecondsPerTimeUnit(TDFTimeUnitType unit);
+
 // The time in decimal.
-QString TDFTime2String(const unsigned long long& time);
+STACKSIZEVIEW_EXPORT QString TDFTime2String(const unsigned long long& time);
 // The time formatted; plain decimal for an empty format or no unit.
-QString TDFTime2StringFormat(const QString& format, const unsigned long long& time, TDFTimeUnitType unit);
+STACKSIZEVIEW_EXPORT QString TDFTime2StringFormat(const QString& format, const unsigned long long& time,
+                                                  TDFTimeUnitType unit);
 
 // The unit a TU text names ("h", "mn", "s", "ms", "us", "ns", "ps"); none
 // for another text.
-TDFTimeUnitType TDFTimeUnitFromName(const QString& name);
+STACKSIZEVIEW_EXPORT TDFTimeUnitType TDFTimeUnitFromName(const QString& name);
 
 // A time as every view shows it: formatted when there are a format and a
 // unit, else in decimal followed by the unit's text when the trace named one
 // ("1510 us").
-QString formatTraceTime(unsigned long long time, const QString& format, TDFTimeUnitType unit, const QString& unitName);
+STACKSIZEVIEW_EXPORT QString formatTraceTime(unsigned long long time, const QString& format, TDFTimeUnitType unit,
+                                             const QString& unitName);
 
 // A time typed by a person, in a trace of unit `unit`: a number of the
 // trace's unit ("1500"), or a number with a unit's text after it ("1.5ms",
 // "2 s"), converted to the trace's unit and rounded.  False for anything
 // else, and for a unit's text when the trace has no unit.
-bool parseTraceTime(const QString& text, TDFTimeUnitType unit, unsigned long long* value);
+STACKSIZEVIEW_EXPORT bool parseTraceTime(const QString& text, TDFTimeUnitType unit, unsigned long long* value);

@@ -11,6 +11,8 @@
 //     writeTrace(writer, reader);
 #pragma once
 
+#include "stacksizeview_export.h"
+
 #include "tdf/tdf_db.h"
 
 #include <QString>
@@ -19,20 +21,20 @@
 class TDF;
 
 // A block the writer announced, with the SF number it gave it.
-struct TDFDBRef {
+struct STACKSIZEVIEW_EXPORT TDFDBRef {
     TDFDefinitionBlock* block;
     int id;
 };
 
 // The announced blocks by identity (101 buckets).
-class TDFDBRefHash : public Hash<TDFDBRef*> {
+class STACKSIZEVIEW_EXPORT TDFDBRefHash : public Hash<TDFDBRef*> {
 public:
     TDFDBRefHash() : Hash<TDFDBRef*>(101) {}
     unsigned code(TDFDBRef* ref) override;
     TDFDBRef* searchDefinitionBlock(TDFDefinitionBlock* block);
 };
 
-class TDFWriter {
+class STACKSIZEVIEW_EXPORT TDFWriter {
 public:
     std::ostream* stream;
     TDFDBRefHash blockRefs;  // owns its entries
@@ -94,11 +96,11 @@ private:
 
 // Writes the definition blocks as DB ... ED lines, with their SO, ST, LK
 // and SI lines, so that the events written after them read on their own.
-void writeDefinitionBlocks(TDFWriter& writer, TDFDefinitionBlockList& blocks);
+STACKSIZEVIEW_EXPORT void writeDefinitionBlocks(TDFWriter& writer, TDFDefinitionBlockList& blocks);
 
 // Writes all that `reader` holds as a trace that reads back into the same
 // objects: its definition blocks unless `withDefinitions` is false, its time
 // unit (TU), every object in order, and the NI lines that gave a living
 // instance a model (TDF::modelChanges) where they were read.  The writer's
 // default block, if not set, becomes the first block.
-void writeTrace(TDFWriter& writer, TDF& reader, bool withDefinitions = true);
+STACKSIZEVIEW_EXPORT void writeTrace(TDFWriter& writer, TDF& reader, bool withDefinitions = true);

@@ -126,6 +126,11 @@ private:
 
 }  // namespace
 
+unsigned long long picosecondsPerTimeUnit(TDFTimeUnitType unit)
+{
+    return unit >= TIME_UNIT_NONE && unit <= TIME_UNIT_PICOSECOND ? picosecondsPerUnit[unit] : 0;
+}
+
 QString TDFTime2String(const unsigned long long& time)
 {
     return QString::number(time);

@@ -251,4 +251,75 @@ TEST(HtmlData, TraceTextStaysInsideTheCompressedData)
         EXPECT_TRUE(names.contains(name)) << name.toStdString() << ": kept exactly";
 }
 
+// The differences of a page, decoded: the inserted rows (runs expanded),
+// the deleted events by place, the retimed rows and the hunks, as one text.
+QString decodedDifferences(const QByteArray& page)
+{
+    static const QRegularExpression element(
+        R"re(<script type="application/octet-stream")re"
+        R"re( class="trace-differences" data-encoding="deflate">([^<]*)</script>)re");
+    const QRegularExpressionMatch match = element.match(QString::fromLatin1(page));
+    if (!match.hasMatch())
+        return QStringLiteral("none");
+    const Chunk c = decodeChunk(match.captured(1).toLatin1());
+    QString text = c.manifest.value("golden").toString() + " | " + c.manifest.value("summary").toString() + " | +";
+    for (std::size_t run = 0; run < c["insertedFirst"].size(); ++run)
+        for (qint64 k = 0; k < c["insertedCount"][run]; ++k)
+            text += QString::number(c["insertedFirst"][run] + k) + ' ';
+    std::size_t event = 0;
+    for (std::size_t place = 0; place < c["deletedBefore"].size(); ++place) {
+        text += "| -" + QString::number(c["deletedBefore"][place]);
+        for (qint64 k = 0; k < c["deletedCount"][place]; ++k, ++event)
+            text += ' ' + c.texts.value(c["deletedText"][event]) + '@' + c.texts.value(c["deletedPlace"][event]);
+    }
+    for (std::size_t k = 0; k < c["retimedRow"].size(); ++k)
+        text += "| ~" + QString::number(c["retimedRow"][k]) + ' ' + c.texts.value(c["retimedText"][k]);
+    for (std::size_t k = 0; k < c["hunkFirst"].size(); ++k)
+        text += QStringLiteral("| %1..%2 %3")
+                    .arg(c["hunkFirst"][k])
+                    .arg(c["hunkLast"][k])
+                    .arg(c.texts.value(c["hunkTitle"][k]));
+    return text;
+}
+
+TEST(HtmlData, DifferencesFromAGoldenRunDecode)
+{
+    Trace trace;
+    std::unique_ptr<TCFList> configuration = loadTCF(TraceGenerator::configuration());
+    TDF reader(configuration.get());
+    for (const std::string& line : TraceGenerator(5, TraceShape()).lines())
+        reader.read((line + '\n').c_str());
+    const SequenceModel model = buildSequenceModel(reader);
+    const int rows = int(model.events.size());
+    using D = HtmlDifferences;
+    struct Case {
+        D differences;
+        QString decoded;
+    };
+    const Case cases[] = {
+        {D{}, " |  | +"},
+        {D{"golden.tdf",
+           "traces differ",
+           {0, 1, 2, 5, 9, 10},
+           {{0, {{"10 us  message  a", "golden.tdf:3"}}}, {5, {{"b", ""}, {"c", "golden.tdf:9"}}}},
+           {{3, "moved"}, {70000, "far"}},
+           {{0, 3, "@@ -1,2 +1,4 @@"}, {5, 4, "@@ -5,2 +5,0 @@"}, {8, 11, "@@ -7,1 +9,3 @@"}}},
+         "golden.tdf | traces differ | +0 1 2 5 9 10 | -0 10 us  message  a@golden.tdf:3| -5 b@ c@golden.tdf:9"
+         "| ~3 moved| ~70000 far| 0..3 @@ -1,2 +1,4 @@| 5..4 @@ -5,2 +5,0 @@| 8..11 @@ -7,1 +9,3 @@"},
+        {D{"</script><b>", hostileNames.join(u' '), {rows - 1}, {{rows, {{hostileNames[0], hostileNames[1]}}}}, {}, {}},
+         "</script><b> | " + hostileNames.join(u' ') + " | +" + QString::number(rows - 1) + " | -"
+             + QString::number(rows) + ' ' + hostileNames[0] + '@' + hostileNames[1]},
+    };
+    for (const Case& c : cases) {
+        HtmlViewerOptions options;
+        options.expanded = &model;
+        options.differences = &c.differences;
+        const QByteArray page = htmlViewer(model, options);
+        EXPECT_EQ(decodedDifferences(page).toStdString(), c.decoded.toStdString());
+        EXPECT_TRUE(dataOf(page, 1).isEmpty()) << "a page of differences draws the model as it was compared";
+        EXPECT_FALSE(page.contains("</script><b>")) << "trace text only in the compressed data";
+    }
+    EXPECT_EQ(decodedDifferences(htmlViewer(model)), "none");
+}
+
 }  // namespace

@@ -132,12 +132,12 @@ TEST(RenderPaint, PngAtScale)
         QString error;
         ASSERT_TRUE(example.diagram->save(path, &error)) << error.toStdString();
         const QImage image(path);
-        const QSizeF layout = example.diagram->layout().size;
+        const QSizeF layout = diagramLayout(*example.diagram).size;
         EXPECT_EQ(image.size(), example.diagram->size());
         EXPECT_NEAR(image.width(), layout.width() * scale, 1.0);
         EXPECT_NEAR(image.height(), layout.height() * scale, 1.0);
         // Just inside a title box's corner: the title style's background.
-        const QRectF title = example.diagram->layout().columns[1].titleBox;
+        const QRectF title = diagramLayout(*example.diagram).columns[1].titleBox;
         const QPoint inside = ((title.topLeft() + QPointF(2, 2)) * scale).toPoint();
         EXPECT_EQ(image.pixelColor(inside), QColor(224, 232, 255)) << "scale " << scale;
         EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white));

@@ -21,7 +21,7 @@ public:
         diagram = std::make_unique<SequenceDiagram>(reader, options);
     }
 
-    const DiagramLayout& layout() const { return diagram->layout(); }
+    const DiagramLayout& layout() const { return diagramLayout(*diagram); }
 
     // The event at `index` of the reader's objects.
     TDFObject* event(int index) const

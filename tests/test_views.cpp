@@ -105,7 +105,7 @@ Drawn drawnByText(const QString& text, const Ids& id, const QRegularExpression& 
 Drawn drawnByPlantUml(const QString& text, const Ids& id)
 {
     static const QRegularExpression declaration(QStringLiteral("^(?:create )?(?:participant|actor) .*?(\\w+)$"));
-    static const QRegularExpression arrow(QStringLiteral("^(?:\\[|(\\w+) )-\\S*?(?:\\]| (\\w+))(?: : .*)?$"));
+    static const QRegularExpression arrow(QStringLiteral("^(?:\\[|(\\w+) )-\\S*?(?:\\]| (\\w+))(?: :.*)?$"));
     return drawnByText(text, id, declaration, arrow);
 }
 
@@ -285,7 +285,7 @@ TEST(Views, EveryViewDrawsTheSameModelUnderEveryFilter)
                     EXPECT_TRUE(filter.allowed(trace.reader, model, event)) << "event at " << event.position;
                 const Ids id(model);
                 const SequenceDiagram picture(model);
-                const Drawn drawn = sorted(drawnByLayout(picture.layout(), id));
+                const Drawn drawn = sorted(drawnByLayout(diagramLayout(picture), id));
                 EXPECT_EQ(sorted(drawnByPlantUml(exportSequenceDiagram(model, DiagramLanguage::PlantUml, false), id)),
                           drawn);
                 EXPECT_EQ(sorted(drawnByMermaid(exportSequenceDiagram(model, DiagramLanguage::Mermaid, false), id)),

@@ -536,6 +536,11 @@
         <source>not enough memory to read this line: the rest of the file is not read</source>
         <translation>nicht genug Speicher, um diese Zeile zu lesen: der Rest der Datei wird nicht gelesen</translation>
     </message>
+    <message>
+        <source>loops nested deeper than %1</source>
+        <comment>%1 is the number of levels a trace may nest</comment>
+        <translation>Schleifen tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
 </context>
 <context>
     <name>Naming</name>
@@ -703,28 +708,8 @@ Der Befehl kann nicht ausgeführt werden</translation>
 <context>
     <name>SequenceDiagram</name>
     <message>
-        <source>World</source>
-        <translation>Welt</translation>
-    </message>
-    <message>
         <source>loop %1</source>
         <translation>Schleife %1</translation>
-    </message>
-    <message>
-        <source>new trace</source>
-        <translation>neuer Trace</translation>
-    </message>
-    <message>
-        <source>external trigger</source>
-        <translation>externer Trigger</translation>
-    </message>
-    <message>
-        <source>trigger start</source>
-        <translation>Trigger-Start</translation>
-    </message>
-    <message>
-        <source>trigger stop</source>
-        <translation>Trigger-Stopp</translation>
     </message>
     <message>
         <source>thread %1</source>
@@ -753,6 +738,52 @@ Der Befehl kann nicht ausgeführt werden</translation>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 deep</source>
+        <translation>%1 tief</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n instances)</source>
+        <translation>
+            <numerusform>%1 (%n Instanz)</numerusform>
+            <numerusform>%1 (%n Instanzen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>loop %1 (nested %2 deep)</source>
+        <translation>Schleife %1 (%2 tief verschachtelt)</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceModel</name>
+    <message>
+        <source>no events shown in this loop</source>
+        <translation>keine Ereignisse dieser Schleife angezeigt</translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>Welt</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>New trace</source>
+        <translation>Neuer Trace</translation>
+    </message>
+    <message>
+        <source>External trigger</source>
+        <translation>Externer Trigger</translation>
+    </message>
+    <message>
+        <source>Trigger start</source>
+        <translation>Trigger-Start</translation>
+    </message>
+    <message>
+        <source>Trigger stop</source>
+        <translation>Trigger-Stopp</translation>
     </message>
 </context>
 <context>
@@ -861,14 +892,6 @@ Der Befehl kann nicht ausgeführt werden</translation>
         <translation>keine Datei angegeben</translation>
     </message>
     <message>
-        <source>no --format given (plantuml or mermaid)</source>
-        <translation>kein --format angegeben (plantuml oder mermaid)</translation>
-    </message>
-    <message>
-        <source>unknown format &apos;%1&apos; (plantuml or mermaid)</source>
-        <translation>unbekanntes Format „%1“ (plantuml oder mermaid)</translation>
-    </message>
-    <message>
         <source>no output file given (-o FILE)</source>
         <translation>keine Ausgabedatei angegeben (-o FILE)</translation>
     </message>
@@ -889,13 +912,72 @@ Der Befehl kann nicht ausgeführt werden</translation>
         <translation>--from %1 liegt hinter dem letzten Ereignis: der Trace hat %2 Ereignisse</translation>
     </message>
     <message>
-        <source>the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer events (--count), a smaller picture (--scale) or an SVG</source>
-        <translation>das Bild ist mit %1 x %2 Pixeln zu groß für ein PNG-Bild; zeichnen Sie weniger Ereignisse (--count), ein kleineres Bild (--scale) oder ein SVG</translation>
-    </message>
-    <message>
         <source>--%1 takes a whole number from %2 up, not &apos;%3&apos;</source>
         <comment>%1 is an option&apos;s name, %2 the least value, %3 the value given</comment>
         <translation>--%1 erwartet eine ganze Zahl ab %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>no golden trace given</source>
+        <translation>kein Referenz-Trace angegeben</translation>
+    </message>
+    <message>
+        <source>no run trace given</source>
+        <translation>kein Lauf-Trace angegeben</translation>
+    </message>
+    <message>
+        <source>diff compares two traces, not %1</source>
+        <translation>diff vergleicht zwei Traces, nicht %1</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (text or json)</source>
+        <translation>unbekanntes Format „%1“ (text oder json)</translation>
+    </message>
+    <message>
+        <source>--time-tolerance: the traces name no time unit; give a number of their unit or a percentage, not &apos;%1&apos;</source>
+        <translation>--time-tolerance: die Traces nennen keine Zeiteinheit; geben Sie eine Zahl ihrer Einheit oder einen Prozentsatz an, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--time-tolerance takes a number of the traces&apos; unit, a time with a unit (h mn s ms us ns ps) or a percentage (10%), not &apos;%1&apos;</source>
+        <translation>--time-tolerance erwartet eine Zahl in der Einheit der Traces, eine Zeit mit Einheit (h mn s ms us ns ps) oder einen Prozentsatz (10%), nicht „%1“</translation>
+    </message>
+    <message>
+        <source>cannot compare the times of the traces: &apos;%1&apos; names no time unit, the other trace does</source>
+        <comment>%1 is a file name</comment>
+        <translation>die Zeiten der Traces lassen sich nicht vergleichen: „%1“ nennt keine Zeiteinheit, der andere Trace schon</translation>
+    </message>
+    <message>
+        <source>no --format given (plantuml, mermaid or dot)</source>
+        <translation>kein --format angegeben (plantuml, mermaid oder dot)</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (plantuml, mermaid or dot)</source>
+        <translation>unbekanntes Format „%1“ (plantuml, mermaid oder dot)</translation>
+    </message>
+    <message>
+        <source>the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer events (--count, --time), fewer instances (--only, --hide, --component), a smaller picture (--scale) or an SVG</source>
+        <translation>das Bild ist mit %1 x %2 Pixeln zu groß für ein PNG-Bild; zeichnen Sie weniger Ereignisse (--count, --time), weniger Instanzen (--only, --hide, --component), ein kleineres Bild (--scale) oder ein SVG</translation>
+    </message>
+    <message>
+        <source>--%1: &apos;%2&apos; is not a regular expression: %3</source>
+        <comment>%1 is an option&apos;s name, %2 its value, %3 the reason</comment>
+        <translation>--%1: „%2“ ist kein regulärer Ausdruck: %3</translation>
+    </message>
+    <message>
+        <source>--component takes REGEX=NAME, not &apos;%1&apos;</source>
+        <translation>--component erwartet REGEX=NAME, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--threads takes a list of threads, not &apos;%1&apos;</source>
+        <translation>--threads erwartet eine Liste von Threads, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--time takes FROM..TO, two times in the trace&apos;s unit%1 or with a unit (h mn s ms us ns ps), the first not after the second; not &apos;%2&apos;</source>
+        <comment>%1 is the trace&apos;s unit in parentheses, or nothing</comment>
+        <translation>--time erwartet VON..BIS, zwei Zeiten in der Einheit des Traces%1 oder mit Einheit (h mn s ms us ns ps), die erste nicht nach der zweiten; nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--html takes the name of a file, not &apos;%1&apos;</source>
+        <translation>--html erwartet den Namen einer Datei, nicht „%1“</translation>
     </message>
 </context>
 </TS>

@@ -536,6 +536,11 @@
         <source>not enough memory to read this line: the rest of the file is not read</source>
         <translation>pas assez de mémoire pour lire cette ligne : le reste du fichier n&apos;est pas lu</translation>
     </message>
+    <message>
+        <source>loops nested deeper than %1</source>
+        <comment>%1 is the number of levels a trace may nest</comment>
+        <translation>boucles imbriquées sur plus de %1 niveaux</translation>
+    </message>
 </context>
 <context>
     <name>Naming</name>
@@ -703,28 +708,8 @@ Impossible d&apos;exécuter la commande</translation>
 <context>
     <name>SequenceDiagram</name>
     <message>
-        <source>World</source>
-        <translation>Monde</translation>
-    </message>
-    <message>
         <source>loop %1</source>
         <translation>boucle %1</translation>
-    </message>
-    <message>
-        <source>new trace</source>
-        <translation>nouvelle trace</translation>
-    </message>
-    <message>
-        <source>external trigger</source>
-        <translation>déclenchement externe</translation>
-    </message>
-    <message>
-        <source>trigger start</source>
-        <translation>début du déclenchement</translation>
-    </message>
-    <message>
-        <source>trigger stop</source>
-        <translation>fin du déclenchement</translation>
     </message>
     <message>
         <source>thread %1</source>
@@ -753,6 +738,52 @@ Impossible d&apos;exécuter la commande</translation>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
         <translation>impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>%1 deep</source>
+        <translation>profondeur %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n instances)</source>
+        <translation>
+            <numerusform>%1 (%n instance)</numerusform>
+            <numerusform>%1 (%n instances)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>loop %1 (nested %2 deep)</source>
+        <translation>boucle %1 (imbriquée sur %2 niveaux)</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceModel</name>
+    <message>
+        <source>no events shown in this loop</source>
+        <translation>aucun événement de cette boucle n’est affiché</translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>Monde</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>New trace</source>
+        <translation>Nouvelle trace</translation>
+    </message>
+    <message>
+        <source>External trigger</source>
+        <translation>Déclenchement externe</translation>
+    </message>
+    <message>
+        <source>Trigger start</source>
+        <translation>Début du déclenchement</translation>
+    </message>
+    <message>
+        <source>Trigger stop</source>
+        <translation>Fin du déclenchement</translation>
     </message>
 </context>
 <context>
@@ -861,14 +892,6 @@ Impossible d&apos;exécuter la commande</translation>
         <translation>aucun fichier indiqué</translation>
     </message>
     <message>
-        <source>no --format given (plantuml or mermaid)</source>
-        <translation>aucun --format indiqué (plantuml ou mermaid)</translation>
-    </message>
-    <message>
-        <source>unknown format &apos;%1&apos; (plantuml or mermaid)</source>
-        <translation>format inconnu « %1 » (plantuml ou mermaid)</translation>
-    </message>
-    <message>
         <source>no output file given (-o FILE)</source>
         <translation>aucun fichier de sortie indiqué (-o FILE)</translation>
     </message>
@@ -889,13 +912,72 @@ Impossible d&apos;exécuter la commande</translation>
         <translation>--from %1 est au-delà du dernier événement : la trace compte %2 événements</translation>
     </message>
     <message>
-        <source>the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer events (--count), a smaller picture (--scale) or an SVG</source>
-        <translation>l&apos;image, de %1 x %2 pixels, est trop grande pour une image PNG ; dessinez moins d&apos;événements (--count), une image plus petite (--scale) ou un SVG</translation>
-    </message>
-    <message>
         <source>--%1 takes a whole number from %2 up, not &apos;%3&apos;</source>
         <comment>%1 is an option&apos;s name, %2 the least value, %3 the value given</comment>
         <translation>--%1 attend un nombre entier à partir de %2, et non « %3 »</translation>
+    </message>
+    <message>
+        <source>no golden trace given</source>
+        <translation>aucune trace de référence indiquée</translation>
+    </message>
+    <message>
+        <source>no run trace given</source>
+        <translation>aucune trace d’exécution indiquée</translation>
+    </message>
+    <message>
+        <source>diff compares two traces, not %1</source>
+        <translation>diff compare deux traces, pas %1</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (text or json)</source>
+        <translation>format inconnu « %1 » (text ou json)</translation>
+    </message>
+    <message>
+        <source>--time-tolerance: the traces name no time unit; give a number of their unit or a percentage, not &apos;%1&apos;</source>
+        <translation>--time-tolerance : les traces n’indiquent pas d’unité de temps ; donnez un nombre de leur unité ou un pourcentage, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--time-tolerance takes a number of the traces&apos; unit, a time with a unit (h mn s ms us ns ps) or a percentage (10%), not &apos;%1&apos;</source>
+        <translation>--time-tolerance attend un nombre de l’unité des traces, une durée avec une unité (h mn s ms us ns ps) ou un pourcentage (10%), pas « %1 »</translation>
+    </message>
+    <message>
+        <source>cannot compare the times of the traces: &apos;%1&apos; names no time unit, the other trace does</source>
+        <comment>%1 is a file name</comment>
+        <translation>impossible de comparer les temps des traces : « %1 » n’indique pas d’unité de temps, l’autre trace si</translation>
+    </message>
+    <message>
+        <source>no --format given (plantuml, mermaid or dot)</source>
+        <translation>aucun --format indiqué (plantuml, mermaid ou dot)</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (plantuml, mermaid or dot)</source>
+        <translation>format inconnu « %1 » (plantuml, mermaid ou dot)</translation>
+    </message>
+    <message>
+        <source>the picture, %1 x %2 pixels, is too large for a PNG image; draw fewer events (--count, --time), fewer instances (--only, --hide, --component), a smaller picture (--scale) or an SVG</source>
+        <translation>l’image, de %1 x %2 pixels, est trop grande pour une image PNG ; dessinez moins d’événements (--count, --time), moins d’instances (--only, --hide, --component), une image plus petite (--scale) ou un SVG</translation>
+    </message>
+    <message>
+        <source>--%1: &apos;%2&apos; is not a regular expression: %3</source>
+        <comment>%1 is an option&apos;s name, %2 its value, %3 the reason</comment>
+        <translation>--%1 : « %2 » n’est pas une expression régulière : %3</translation>
+    </message>
+    <message>
+        <source>--component takes REGEX=NAME, not &apos;%1&apos;</source>
+        <translation>--component attend REGEX=NOM, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--threads takes a list of threads, not &apos;%1&apos;</source>
+        <translation>--threads attend une liste de threads, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--time takes FROM..TO, two times in the trace&apos;s unit%1 or with a unit (h mn s ms us ns ps), the first not after the second; not &apos;%2&apos;</source>
+        <comment>%1 is the trace&apos;s unit in parentheses, or nothing</comment>
+        <translation>--time attend DE..À, deux temps dans l’unité de la trace%1 ou avec une unité (h mn s ms us ns ps), le premier pas après le second ; pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--html takes the name of a file, not &apos;%1&apos;</source>
+        <translation>--html attend le nom d’un fichier, pas « %1 »</translation>
     </message>
 </context>
 </TS>

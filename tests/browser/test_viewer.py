@@ -22,8 +22,9 @@ sys.path.insert(0, os.path.join(ROOT, "tests", "support"))
 import make_trace  # noqa: E402
 from headless_chromium import chromium  # noqa: E402
 
-CONFIG = os.path.join(ROOT, "examples", "config", "sequence.qares")
-RTOS = os.path.join(ROOT, "examples", "traces", "rtos.tdf")
+# As a user in the project's folder names them (the pages show where events came from).
+CONFIG = os.path.join("examples", "config", "sequence.qares")
+RTOS = os.path.join("examples", "traces", "rtos.tdf")
 TRACETOOL = OUTPUT = None
 
 # Names that markup, scripts and terminals would interpret.
@@ -37,7 +38,7 @@ HOSTILE = [
 
 
 def tracetool(*arguments):
-    return subprocess.run([TRACETOOL, *arguments], capture_output=True, text=True)
+    return subprocess.run([TRACETOOL, *arguments], capture_output=True, text=True, cwd=ROOT)
 
 
 def make_page(name, *arguments):
@@ -46,6 +47,47 @@ def make_page(name, *arguments):
     if run.returncode not in (0, 1) or not os.path.exists(page):
         raise RuntimeError(run.stderr)
     return page
+
+
+def make_diff_page(name, run, *arguments):
+    """The page of `tracetool diff --html` over a changed copy of the example
+    trace, and the JSON of the same comparison."""
+    page = os.path.join(OUTPUT, name + ".html")
+    diff = tracetool("diff", "--format", "json", "--html", page, *arguments, CONFIG, RTOS, run)
+    if diff.returncode != 1 or not os.path.exists(page):
+        raise RuntimeError(diff.stderr)
+    return page, json.loads(diff.stdout)
+
+
+def changed_copy(path):
+    """The README's run: a message replaced, an action dropped, the last deletion later."""
+    with open(os.path.join(ROOT, RTOS), encoding="utf-8") as source:
+        lines = source.read().split("\n")
+    changes = {"ME 12 100": "ME 13 100", "AC 21 200": None, "TM 2000": "TM 2600"}
+    with open(path, "w", encoding="utf-8") as out:
+        out.write("\n".join(changes.get(line, line) for line in lines if changes.get(line, line) is not None))
+
+
+def expected_differences(comparison):
+    """What the page of a comparison marks, from its JSON, in the page's event
+    numbers (from 0): the hunks, the rows only in the run, the rows above
+    which golden events are missing (with their labels) and the retimed rows."""
+    hunks, inserted, deleted = [], [], {}
+    for hunk in comparison["hunks"]:
+        golden, run = hunk["golden"], hunk["run"]
+        first = run["first"] - 1 if run["count"] else run["first"]
+        hunks.append({"first": first, "last": first + run["count"] - 1,
+                      "title": f"@@ -{golden['first']},{golden['count']} +{run['first']},{run['count']} @@"})
+        row = first
+        for event in hunk["events"]:
+            if event["op"] == "-":
+                deleted.setdefault(row, []).append(event["label"])
+                continue
+            if event["op"] == "+":
+                inserted.append(row)
+            row += 1
+    retimed = [timing["run"]["event"] - 1 for timing in comparison["timing"]]
+    return hunks, inserted, deleted, retimed
 
 
 def quoted(text):
@@ -83,7 +125,15 @@ class ViewerTest(unittest.TestCase):
             "long": make_page("long", CONFIG, os.path.join(OUTPUT, "long.tdf")),
             "hostile": make_page("hostile", CONFIG, os.path.join(OUTPUT, "hostile.tdf")),
         }
+        run = os.path.join(OUTPUT, "rtos-run.tdf")
+        changed_copy(run)
+        cls.pages["diff"], comparison = make_diff_page("diff", run, "--time-tolerance", "20%", "--context", "1")
+        cls.differences = expected_differences(comparison)
         cls.driver = chromium(1280, 860, logs=True)
+        # Some checks walk every event of a long trace: under a loaded machine
+        # (or the sanitizer build's tracetool) they take longer than the
+        # driver's default half minute.
+        cls.driver.set_script_timeout(600)
         # Every violation of the page's Content-Security-Policy is recorded.
         cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
             window.__violations = [];
@@ -135,6 +185,21 @@ class ViewerTest(unittest.TestCase):
         """Whether a line passes near a point (dashed lines have gaps): a
         pixel darker than the paper and the highlights."""
         return any(sum(self.pixel(x + dx, y + dy)) < 3 * 190 for dx in range(-4, 5, 2) for dy in (-1, 0, 1))
+
+    def assert_no_console_error(self):
+        errors = [entry["message"] for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
+        self.assertEqual(errors, [], "console errors")
+
+    def colour_near(self, x, y, colour, reach=5):
+        """Whether a pixel of exactly `colour` is within `reach` of a point."""
+        return self.driver.execute_script(
+            "const [x, y, reach, colour] = arguments; const r = window.devicePixelRatio || 1;"
+            "const size = Math.round(2 * reach * r) + 1;"
+            "const data = document.getElementById('diagram').getContext('2d').getImageData("
+            " Math.round((x - reach) * r), Math.round((y - reach) * r), size, size).data;"
+            "for (let i = 0; i < data.length; i += 4)"
+            "  if (data[i] === colour[0] && data[i + 1] === colour[1] && data[i + 2] === colour[2]) return true;"
+            "return false;", x, y, reach, colour)
 
     def all_details(self):
         return self.run_js("Array.from({length: traceViewer.eventCount}, (_, n) => traceViewer.select(n))")
@@ -372,6 +437,78 @@ class ViewerTest(unittest.TestCase):
                 self.assertIn(display_text(details["label"]), cells)
                 self.assertIn(details["label"], HOSTILE)
         self.screenshot("hostile")
+
+    def test_diff_hunks_are_listed_and_jumped_to(self):
+        self.open("rtos")
+        self.assertEqual(self.run_js("traceViewer.hunks()"), [])
+        self.assertTrue(self.run_js("document.getElementById('differences').hidden"))
+        self.open("diff")
+        hunks, inserted, deleted, retimed = self.differences
+        self.assertEqual(len(hunks), 2)
+        self.assertEqual(self.run_js("traceViewer.hunks()"), hunks)
+        titles = self.run_js("Array.from(document.querySelectorAll('#hunk-list .title'), (e) => e.textContent)")
+        self.assertEqual(titles, [hunk["title"] for hunk in hunks])
+        self.assertIn("2 deleted, 1 inserted", self.run_js("document.getElementById('difference-summary').textContent"))
+
+        def current():
+            return self.run_js("Array.from(document.querySelectorAll('#hunk-list li'))"
+                               ".findIndex((li) => li.classList.contains('current'))")
+
+        for k, hunk in enumerate(hunks):
+            self.assertEqual(self.run_js(f"traceViewer.hunk({k})"), hunk)
+            first, last = self.run_js("traceViewer.visibleEvents()")
+            self.assertTrue(first <= hunk["first"] and hunk["last"] <= last, (hunk, first, last))
+            self.assertEqual(current(), k)
+            self.assertEqual(self.run_js("document.getElementById('hunk-count').textContent"), f"hunk {k + 1} of 2")
+        # The second hunk starts with the golden run's missing message, which its details list.
+        self.assertEqual(self.run_js("document.getElementById('details-title').textContent"), "Only in the golden run")
+        self.assertIn(deleted[hunks[1]["first"] + 1][0],
+                      self.run_js("document.getElementById('details-table').textContent"))
+        self.assertIsNone(self.run_js("traceViewer.hunk(2)"))
+        self.driver.find_element(By.ID, "scroller").click()
+        self.keys("]")
+        self.assertEqual(current(), 0, "round the end")
+        self.keys("[")
+        self.assertEqual(current(), 1)
+        self.driver.find_elements(By.CSS_SELECTOR, "#hunk-list button")[0].click()
+        self.assertEqual(current(), 0)
+        # Focused on the timer, the second hunk still shows its inserted message.
+        self.assertTrue(self.run_js("traceViewer.focus('ISR Timer')"))
+        self.run_js("traceViewer.hunk(1)")
+        self.assertIsNotNone(self.run_js(f"traceViewer.eventGeometry({inserted[0]})"))
+        self.assert_no_console_error()
+
+    def test_diff_marks_are_drawn_where_the_comparison_says(self):
+        self.open("diff")
+        hunks, inserted, deleted, retimed = self.differences
+        self.assertEqual((len(inserted), sum(map(len, deleted.values())), len(retimed)), (1, 2, 2))
+        green, pale_red, white = (215, 245, 221), (253, 228, 226), (255, 255, 255)
+        marks = {"+": (26, 127, 55), "-": (198, 40, 40), "~": (179, 89, 0)}
+        for n in range(self.run_js("traceViewer.eventCount")):
+            self.do_js(f"traceViewer.select({n}); document.getElementById('details-close').click()")
+            self.run_js("traceViewer.drawNow()")
+            where = self.run_js(f"traceViewer.eventGeometry({n})")
+            band = self.pixel(where["timeRight"] + 40, where["top"] + 2)
+            self.assertEqual(band, green if n in inserted else white, f"the band of event {n}")
+            above = self.pixel(where["timeRight"] + 40, where["top"] - 1)
+            self.assertEqual(above == pale_red, n in deleted, f"a band of missing events above event {n}")
+            for mark, colour in marks.items():
+                y = where["y"] if mark != "-" else where["top"] - 10
+                expected = n in {"+": inserted, "-": deleted, "~": retimed}[mark]
+                self.assertEqual(self.colour_near(8, y, colour), expected, f"{mark} in the margin of event {n}")
+        # A click on the band of a missing event lists it; one on an inserted row tells it.
+        place = min(deleted)
+        where = self.run_js(f"traceViewer.eventGeometry({place})")
+        self.click_canvas(where["timeRight"] + 300, where["top"] - 10)
+        self.assertEqual(self.run_js("document.getElementById('details-title').textContent"), "Only in the golden run")
+        self.assertIn(deleted[place][0], self.run_js("document.getElementById('details-table').textContent"))
+        details = self.run_js(f"traceViewer.select({inserted[0]})")
+        self.assertEqual(details["difference"], "only in this run")
+        self.assertIn("in the golden run", self.run_js(f"traceViewer.select({retimed[0]})")["timing"])
+        self.assert_no_console_error()
+        self.run_js("traceViewer.hunk(1)")
+        self.run_js("traceViewer.drawNow()")
+        self.screenshot("diff")
 
 
 if __name__ == "__main__":

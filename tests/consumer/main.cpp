@@ -11,8 +11,6 @@
 
 #include <iostream>
 
-extern "C" QUnknownInterface* ucm_instantiate();
-
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);

@@ -193,11 +193,8 @@ QCommandLineOption countOption()
                               QStringLiteral("N"));
 }
 
-namespace {
-
-// The whole number of `option`, at least `least`; `value` keeps its default
-// when the option is not given.
-bool wholeNumber(const QCommandLineParser& parser, const QCommandLineOption& option, int least, int* value, int* status)
+bool wholeNumberArgument(const QCommandLineParser& parser, const QCommandLineOption& option, int least, int* value,
+                         int* status)
 {
     if (!parser.isSet(option))
         return true;
@@ -216,11 +213,10 @@ bool wholeNumber(const QCommandLineParser& parser, const QCommandLineOption& opt
     return false;
 }
 
-}  // namespace
-
 bool windowArguments(const QCommandLineParser& parser, int* from, int* count, int* status)
 {
-    return wholeNumber(parser, fromOption(), 0, from, status) && wholeNumber(parser, countOption(), 1, count, status);
+    return wholeNumberArgument(parser, fromOption(), 0, from, status)
+        && wholeNumberArgument(parser, countOption(), 1, count, status);
 }
 
 bool windowStartsInTrace(const TDF& reader, const QCommandLineParser& parser, int from, int* status)

@@ -70,6 +70,13 @@ int readResourceFile(const QString& fileName, std::unique_ptr<QARes>* root);
 // positional arguments than CONFIG TRACE.
 bool traceArguments(const QCommandLineParser& parser, int* status);
 
+// The whole number of `option`, at least `least`, into *value, which keeps
+// its default when the option is not given; a number larger than an int
+// holds is as good as the largest.  False, with a usage error in *status,
+// for anything else.
+bool wholeNumberArgument(const QCommandLineParser& parser, const QCommandLineOption& option, int least, int* value,
+                         int* status);
+
 // --time-format FORMAT, shared by the commands that show times.
 QCommandLineOption timeFormatOption();
 

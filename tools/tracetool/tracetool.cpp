@@ -8,8 +8,8 @@
 namespace {
 
 const Command* const commands[] = {
-    &configCommand,  &checkCommand,  &dumpCommand,   &statsCommand,
-    &rewriteCommand, &renderCommand, &exportCommand, &htmlCommand,
+    &configCommand, &checkCommand,  &dumpCommand, &statsCommand, &rewriteCommand,
+    &renderCommand, &exportCommand, &htmlCommand, &diffCommand,
 };
 
 const Program tracetool = {

@@ -14,3 +14,4 @@ extern const Command rewriteCommand;
 extern const Command renderCommand;
 extern const Command exportCommand;
 extern const Command htmlCommand;
+extern const Command diffCommand;

@@ -3,6 +3,7 @@
 #include "html/htmlviewer.h"
 #include "tools/common/command.h"
 #include "tools/common/output.h"
+#include "tools/common/outputfile.h"
 #include "tools/tracetool/traceinput.h"
 #include "tools/tracetool/tracetool.h"
 #include "tools/tracetool/viewoptions.h"
@@ -10,7 +11,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -76,16 +76,6 @@ QByteArray page(TDF& reader, const SequenceOptions& options, const QString& titl
     return htmlViewer(model, viewer);
 }
 
-// The whole file or none: written beside, then renamed.
-int save(const QString& output, const QByteArray& page)
-{
-    QSaveFile file(output);
-    if (file.open(QIODevice::WriteOnly) && file.write(page) == page.size() && file.commit())
-        return ExitOk;
-    printError(QCoreApplication::translate("tracetool", "cannot write '%1': %2").arg(output, file.errorString()));
-    return ExitTrouble;
-}
-
 int run(const QCommandLineParser& parser)
 {
     int status = ExitOk;
@@ -98,7 +88,11 @@ int run(const QCommandLineParser& parser)
     status = input.read(parser);
     if (status == ExitTrouble || !viewWindowInTrace(parser, input.reader(), &options, &status))
         return status;
-    return std::max(status, save(output, page(input.reader(), options, pageTitle(parser))));
+    const QByteArray html = page(input.reader(), options, pageTitle(parser));
+    return std::max(
+        status,
+        writeWholeFile(
+            output, [&html](QIODevice& device, QString*) { return device.write(html) == html.size(); }, ExitOk));
 }
 
 }  // namespace

@@ -9,66 +9,64 @@
 
 namespace {
 
+// The filter options: name, help and the name of the value (none for a switch).
+struct Filter {
+    const char* name;
+    const char* help;
+    const char* value;
+};
+
+const Filter filters[] = {
+    {"time",
+     "only the events timed from FROM to TO, in the trace's unit or\n"
+     "with a unit (h mn s ms us ns ps): 1500..2000, 1.5ms..2ms",
+     "FROM..TO"},
+    {"only", "only the instances whose names match REGEX (repeatable)", "REGEX"},
+    {"hide", "leave out the instances whose names match REGEX (repeatable)", "REGEX"},
+    {"hide-edges",
+     "leave out the messages to or from an instance left out\n"
+     "(by default they are drawn to the diagram's edge)",
+     nullptr},
+    {"hide-returns", "leave out the returns", nullptr},
+    {"hide-notes", "leave out the notes", nullptr},
+    {"component",
+     "draw the instances whose names match REGEX as one\n"
+     "participant NAME (repeatable; the first match applies)",
+     "REGEX=NAME"},
+    {"hide-internal",
+     "leave out the messages inside a component (by default\n"
+     "they are drawn as messages to itself)",
+     nullptr},
+    {"threads",
+     "only the messages, returns and actions of these threads,\n"
+     "by number or name, separated by commas",
+     "LIST"},
+};
+
+QCommandLineOption filterOption(const char* name)
+{
+    for (const Filter& filter : filters) {
+        if (qstrcmp(filter.name, name) == 0)
+            return filter.value ? QCommandLineOption(QLatin1String(name), QString::fromLatin1(filter.help),
+                                                     QString::fromLatin1(filter.value))
+                                : QCommandLineOption(QLatin1String(name), QString::fromLatin1(filter.help));
+    }
+    Q_UNREACHABLE();
+}
+
 QCommandLineOption timeOption()
 {
-    return QCommandLineOption(QStringLiteral("time"),
-                              QStringLiteral("only the events timed from FROM to TO, in the trace's unit or\n"
-                                             "with a unit (h mn s ms us ns ps): 1500..2000, 1.5ms..2ms"),
-                              QStringLiteral("FROM..TO"));
-}
-
-QCommandLineOption onlyOption()
-{
-    return QCommandLineOption(QStringLiteral("only"),
-                              QStringLiteral("only the instances whose names match REGEX (repeatable)"),
-                              QStringLiteral("REGEX"));
-}
-
-QCommandLineOption hideOption()
-{
-    return QCommandLineOption(QStringLiteral("hide"),
-                              QStringLiteral("leave out the instances whose names match REGEX (repeatable)"),
-                              QStringLiteral("REGEX"));
-}
-
-QCommandLineOption hideEdgesOption()
-{
-    return QCommandLineOption(QStringLiteral("hide-edges"),
-                              QStringLiteral("leave out the messages to or from an instance left out\n"
-                                             "(by default they are drawn to the diagram's edge)"));
-}
-
-QCommandLineOption hideReturnsOption()
-{
-    return QCommandLineOption(QStringLiteral("hide-returns"), QStringLiteral("leave out the returns"));
-}
-
-QCommandLineOption hideNotesOption()
-{
-    return QCommandLineOption(QStringLiteral("hide-notes"), QStringLiteral("leave out the notes"));
+    return filterOption("time");
 }
 
 QCommandLineOption componentOption()
 {
-    return QCommandLineOption(QStringLiteral("component"),
-                              QStringLiteral("draw the instances whose names match REGEX as one\n"
-                                             "participant NAME (repeatable; the first match applies)"),
-                              QStringLiteral("REGEX=NAME"));
-}
-
-QCommandLineOption hideInternalOption()
-{
-    return QCommandLineOption(QStringLiteral("hide-internal"),
-                              QStringLiteral("leave out the messages inside a component (by default\n"
-                                             "they are drawn as messages to itself)"));
+    return filterOption("component");
 }
 
 QCommandLineOption threadsOption()
 {
-    return QCommandLineOption(QStringLiteral("threads"),
-                              QStringLiteral("only the messages, returns and actions of these threads,\n"
-                                             "by number or name, separated by commas"),
-                              QStringLiteral("LIST"));
+    return filterOption("threads");
 }
 
 // A regular expression of an option; false with a usage error for one that
@@ -84,8 +82,10 @@ bool pattern(const QString& option, const QString& text, QRegularExpression* exp
     return false;
 }
 
-bool patterns(const QCommandLineParser& parser, const QCommandLineOption& option, QList<QRegularExpression>* list,
-              int* status)
+}  // namespace
+
+bool patternArguments(const QCommandLineParser& parser, const QCommandLineOption& option,
+                      QList<QRegularExpression>* list, int* status)
 {
     for (const QString& text : parser.values(option)) {
         QRegularExpression expression;
@@ -95,6 +95,8 @@ bool patterns(const QCommandLineParser& parser, const QCommandLineOption& option
     }
     return true;
 }
+
+namespace {
 
 bool components(const QCommandLineParser& parser, QList<SequenceOptions::Component>* list, int* status)
 {
@@ -133,23 +135,24 @@ bool threads(const QCommandLineParser& parser, QStringList* list, int* status)
 
 QList<QCommandLineOption> viewOptions()
 {
-    return {fromOption(),      countOption(),        timeOption(),        onlyOption(),
-            hideOption(),      hideEdgesOption(),    hideReturnsOption(), hideNotesOption(),
-            componentOption(), hideInternalOption(), threadsOption(),     timeFormatOption()};
+    QList<QCommandLineOption> options{fromOption(), countOption()};
+    for (const Filter& filter : filters)
+        options.append(filterOption(filter.name));
+    return options << timeFormatOption();
 }
 
 bool viewArguments(const QCommandLineParser& parser, SequenceOptions* options, int* status)
 {
-    options->hideEdges = parser.isSet(hideEdgesOption());
-    options->hideReturns = parser.isSet(hideReturnsOption());
-    options->hideNotes = parser.isSet(hideNotesOption());
-    options->hideInternal = parser.isSet(hideInternalOption());
+    options->hideEdges = parser.isSet(QStringLiteral("hide-edges"));
+    options->hideReturns = parser.isSet(QStringLiteral("hide-returns"));
+    options->hideNotes = parser.isSet(QStringLiteral("hide-notes"));
+    options->hideInternal = parser.isSet(QStringLiteral("hide-internal"));
     if (parser.isSet(timeFormatOption()))
         options->timeFormat = parser.value(timeFormatOption());
     return windowArguments(parser, &options->from, &options->count, status)
-        && patterns(parser, onlyOption(), &options->only, status)
-        && patterns(parser, hideOption(), &options->hide, status) && components(parser, &options->components, status)
-        && threads(parser, &options->threads, status);
+        && patternArguments(parser, filterOption("only"), &options->only, status)
+        && patternArguments(parser, filterOption("hide"), &options->hide, status)
+        && components(parser, &options->components, status) && threads(parser, &options->threads, status);
 }
 
 bool viewWindowInTrace(const QCommandLineParser& parser, const TDF& reader, SequenceOptions* options, int* status)

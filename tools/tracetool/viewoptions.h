@@ -19,6 +19,11 @@ QList<QCommandLineOption> viewOptions();
 // tells.  False, with a usage error in *status, for a value that is wrong.
 bool viewArguments(const QCommandLineParser& parser, SequenceOptions* options, int* status);
 
+// The regular expressions of a repeatable option into *list.  False, with a
+// usage error in *status, for one that does not compile.
+bool patternArguments(const QCommandLineParser& parser, const QCommandLineOption& option,
+                      QList<QRegularExpression>* list, int* status);
+
 // Reads --time in the trace's unit and checks that --from lies in the
 // trace.  False, with a usage error in *status, when either does not.
 bool viewWindowInTrace(const QCommandLineParser& parser, const TDF& reader, SequenceOptions* options, int* status);
