@@ -3,31 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <sys/mman.h>
 
 namespace {
 
 // Blocks grow from a few pages, for the short traces, to a few megabytes.
 const std::size_t firstBlockSize = std::size_t(16) << 10;
 const std::size_t largestBlockSize = std::size_t(4) << 20;
-const std::size_t hugePage = std::size_t(2) << 20;
-
-// A block of `size` bytes.  A block of whole huge pages is aligned on them
-// and marked for them: the kernel then maps it with a page fault or two
-// instead of one per 4 KiB page, which is most of what a big trace's
-// objects cost the system.
-char* allocateBlock(std::size_t size)
-{
-#ifdef MADV_HUGEPAGE
-    if (size % hugePage == 0) {
-        void* block = std::aligned_alloc(hugePage, size);
-        if (block)
-            madvise(block, size, MADV_HUGEPAGE);
-        return static_cast<char*>(block);
-    }
-#endif
-    return static_cast<char*>(std::malloc(size));
-}
 
 }  // namespace
 
@@ -71,7 +52,7 @@ void* TDFArenaFactory::allocate(std::size_t size, std::size_t alignment)
 void TDFArenaFactory::addBlock(std::size_t least)
 {
     nextBlockSize_ = std::max({least, firstBlockSize, std::min(2 * nextBlockSize_, largestBlockSize)});
-    char* begin = allocateBlock(nextBlockSize_);
+    char* begin = static_cast<char*>(std::malloc(nextBlockSize_));
     if (!begin)
         throw std::bad_alloc();
     const Block block{begin, begin + nextBlockSize_};
