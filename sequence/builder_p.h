@@ -75,8 +75,8 @@ private:
     std::array<Visited, 4> recent_;
     int first_ = 0;
     int last_ = 0;
-    FlatMap<Lifeline> lifelines_;     // by the instance's address
-    QHash<QString, int> components_;  // by name: its participant
+    FlatMap<Lifeline, AddressHash> lifelines_;  // by the instance's address
+    QHash<QString, int> components_;            // by name: its participant
     int edge_ = -1;
     RunningThread running_;
     QHash<const TDFThread*, int> threads_;  // in the model

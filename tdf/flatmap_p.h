@@ -6,7 +6,24 @@
 #include <cstddef>
 #include <vector>
 
-template <class Value>
+// Fibonacci hashing spreads consecutive ids over the table.
+struct SpreadingHash {
+    size_t operator()(unsigned long key) const
+    {
+        unsigned long long hash = key * 0x9E3779B97F4A7C15ULL;
+        hash ^= hash >> 29;
+        return size_t(hash);
+    }
+};
+
+// For the addresses of objects larger than 64 bytes: objects near each
+// other in memory get slots near each other, so that a walk over objects
+// made one after the other stays in the cache.
+struct AddressHash {
+    size_t operator()(unsigned long address) const { return size_t(address >> 6); }
+};
+
+template <class Value, class Hash = SpreadingHash>
 class FlatMap {
 public:
     // The value of `key`, or null.
@@ -66,13 +83,7 @@ private:
 
     size_t mask() const { return slots_.size() - 1; }
 
-    size_t slotOf(unsigned long key) const
-    {
-        // Fibonacci hashing spreads consecutive ids over the table.
-        unsigned long long hash = key * 0x9E3779B97F4A7C15ULL;
-        hash ^= hash >> 29;
-        return size_t(hash) & mask();
-    }
+    size_t slotOf(unsigned long key) const { return Hash()(key) & mask(); }
 
     void grow()
     {
